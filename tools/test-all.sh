@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: a normal build, and one with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Headless; the real-window checks run under Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/ensure-packages.sh
+export QT_QPA_PLATFORM=offscreen
+jobs="$(nproc)"
+run() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  local log="$dir/build.log"
+  if ! cmake --build "$dir" -j"$jobs" >"$log" 2>&1; then
+    cat "$log"; echo "build in $dir failed"; return 1
+  fi
+  if grep -E 'warning:' "$log"; then echo "build in $dir has warnings"; return 1; fi
+  ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+}
+echo "== normal build"
+run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== sanitizer build (ASan + UBSan)"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  run build-asan -DCMAKE_BUILD_TYPE=Debug -DZK_SANITIZE=ON
+echo "== all tests passed"
