@@ -7,14 +7,63 @@
 namespace zk::test {
 namespace {
 
-TEST(StartUp, GameFoundBesideParentFolder) {
-  TGameFolder folder;
+TEST(StartUp, FindsTheGameInTheParentFolder) {
+  struct Case {
+    const char* name;
+    bool duke3d, eduke32, found;
+  } cases[] = {
+      {"eDuke32.exe alone", false, true, true},
+      {"Duke3D.exe alone", true, false, true},
+      {"both", true, true, true},
+      {"neither", false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TGameFolder folder;
+    if (c.duke3d) folder.WriteGameFile("Duke3D.exe");
+    if (c.eduke32) folder.WriteGameFile("eDuke32.exe");
+    TFormFixture f(folder);
+    EXPECT_EQ(f.form->TerminateRequested(), !c.found);
+    if (c.found) {
+      EXPECT_TRUE(f.dialogs.shown.empty());
+    } else {
+      ASSERT_EQ(f.dialogs.shown.size(), 1u);
+      const TShownDialog& d = f.dialogs.shown[0];
+      EXPECT_EQ(d.text, "sorry, this stuff must be in a\nsubdirectory of your Duke Path");
+      EXPECT_EQ(d.title, "Duke Nukem 3D not found");
+      EXPECT_EQ(d.icon, TMsgIcon::Stop);
+      EXPECT_EQ(d.buttons, TMsgButtons::Ok);
+    }
+  }
+}
+
+TEST(StartUp, ProgramDirAndGameDirFollowTheExecutable) {
+  TGameFolder folder("Games/Duke Nukem 3D");  // blanks in the path
   folder.WriteGameFile("eDuke32.exe");
   TFormFixture f(folder);
   EXPECT_FALSE(f.form->TerminateRequested());
   EXPECT_EQ(f.form->ProgramDir, folder.ProgramDir());
   EXPECT_EQ(f.form->GameDir, folder.GameDir());
-  EXPECT_TRUE(f.dialogs.shown.empty());
+  EXPECT_TRUE(f.form->GameDir.endsWith("/Games/Duke Nukem 3D/"));
+}
+
+TEST(StartUp, ParentRuleAtTheTopOfTheTree) {
+  struct Case {
+    const char* exe;
+    const char* programDir;
+    const char* gameDir;
+  } cases[] = {
+      {"/games/duke/bots/zebkin-setup", "/games/duke/bots/", "/games/duke/"},
+      {"/bots/zebkin-setup", "/bots/", "/"},
+      {"/zebkin-setup", "/", ""},  // the root has no parent: names stay relative
+  };
+  for (const Case& c : cases) {
+    TScriptedDialogs dialogs;
+    TRecordingRunner runner;
+    TForm1 form(c.exe, dialogs, runner);
+    EXPECT_EQ(form.ProgramDir, c.programDir);
+    EXPECT_EQ(form.GameDir, c.gameDir);
+  }
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 
 namespace zk {
 
-void ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void ProcessMessages() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void ReportException(IDialogs& dialogs, std::exception_ptr error) {
   QString text;

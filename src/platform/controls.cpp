@@ -60,7 +60,9 @@ QStringList TComboBox::Items() const {
   return items;
 }
 
-TEdit::TEdit(QWidget* parent, bool enabled) : QLineEdit(parent) { setEnabled(enabled); }
+TEdit::TEdit(QWidget* parent, bool enabled) : QLineEdit(parent) {
+  setEnabled(enabled);
+}
 
 TMemo::TMemo(QWidget* parent, const QStringList& lines, bool visible)
     : QPlainTextEdit(parent), lines_(lines) {

@@ -12,11 +12,21 @@ TModalResult TQtDialogs::MessageBox(const QString& text, const QString& title, T
   box.setWindowTitle(title);
   box.setText(text);
   switch (icon) {
-    case TMsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case TMsgIcon::Stop: box.setIcon(QMessageBox::Critical); break;
-    case TMsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case TMsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case TMsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case TMsgIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case TMsgIcon::Stop:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case TMsgIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case TMsgIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case TMsgIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
   }
   if (buttons == TMsgButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -25,7 +35,8 @@ TModalResult TQtDialogs::MessageBox(const QString& text, const QString& title, T
     box.setStandardButtons(QMessageBox::Ok);
   }
   const int answer = box.exec();
-  if (buttons == TMsgButtons::YesNo) return answer == QMessageBox::Yes ? TModalResult::Yes : TModalResult::No;
+  if (buttons == TMsgButtons::YesNo)
+    return answer == QMessageBox::Yes ? TModalResult::Yes : TModalResult::No;
   return TModalResult::Ok;
 }
 

@@ -55,7 +55,9 @@ QString ExtractFilePath(const QString& path) {
   return i < 0 ? QString() : path.left(i + 1);
 }
 
-QString AnsiUpperCase(const QString& text) { return QLocale().toUpper(text); }
+QString AnsiUpperCase(const QString& text) {
+  return QLocale().toUpper(text);
+}
 
 int AnsiCompareText(const QString& a, const QString& b) {
   QCollator collator{QLocale()};

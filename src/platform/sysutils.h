@@ -19,7 +19,9 @@ int StrToIntDef(const std::string& text, int def);
 QString ExtractFilePath(const QString& path);
 
 // Joins a file name to a directory that ends in the delimiter (or is empty).
-inline QString JoinPath(const QString& dir, const QString& name) { return dir + name; }
+inline QString JoinPath(const QString& dir, const QString& name) {
+  return dir + name;
+}
 
 // Locale-aware upper case of a text.
 QString AnsiUpperCase(const QString& text);

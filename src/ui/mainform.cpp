@@ -22,11 +22,11 @@ const QStringList kEpisode2 = {"Spaceport",      "Incubator",          "Warp Fac
                                "Fusion Station", "Occupied Territory", "Tiberius Station",
                                "Lunar Reactor",  "Dark Side",          "Overlord",
                                "Spin Cycle",     "Lunatic Fringe"};
-const QStringList kEpisode3 = {"Raw Meat",   "Bank Roll",     "Flood Zone", "L.A. Rumble",
-                               "Movie Set",  "Rabit Transit", "Fahrenheit", "Hotel Hell",
-                               "Stadium",    "Tier Drops",    "Freeway"};
-const QStringList kEpisode4 = {"It's impossible", "Duke-Burger", "Shop-N-Bag", "Babe Land",
-                               "Pigsty",          "Going Postal", "XXX-Stacy", "Critical Mass",
+const QStringList kEpisode3 = {"Raw Meat",  "Bank Roll",     "Flood Zone", "L.A. Rumble",
+                               "Movie Set", "Rabit Transit", "Fahrenheit", "Hotel Hell",
+                               "Stadium",   "Tier Drops",    "Freeway"};
+const QStringList kEpisode4 = {"It's impossible", "Duke-Burger",  "Shop-N-Bag", "Babe Land",
+                               "Pigsty",          "Going Postal", "XXX-Stacy",  "Critical Mass",
                                "Derelict",        "The Queen",    "Area 51"};
 const QStringList kDifficulties = {"No monsters", "Piece of cake", "Let's rock", "Come get some",
                                    "Damn I'm good"};
@@ -65,19 +65,17 @@ void SetTextColour(QWidget* w, const QColor& colour) {
 }  // namespace
 
 TForm1::TForm1(const QString& exeFile, IDialogs& dialogs, IProcessRunner& runner)
-    : QWidget(nullptr,
-              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
       runner_(runner) {
   BuildControls();
   BindEvents();
-  SliderTable = {TrackBar1,  TrackBar2,  TrackBar3,  TrackBar4,  TrackBar5,  TrackBar6,
-                 TrackBar7,  TrackBar8,  TrackBar9,  TrackBar10, TrackBar11, TrackBar12,
-                 TrackBar13, TrackBar14, TrackBar15, TrackBar16, TrackBar17, TrackBar18,
-                 TrackBar19, TrackBar20, TrackBar21, TrackBar22, TrackBar23, TrackBar24,
-                 TrackBar25, TrackBar26, TrackBar27, TrackBar28, TrackBar29, TrackBar30,
-                 TrackBar31};
+  SliderTable = {TrackBar1,  TrackBar2,  TrackBar3,  TrackBar4,  TrackBar5,  TrackBar6,  TrackBar7,
+                 TrackBar8,  TrackBar9,  TrackBar10, TrackBar11, TrackBar12, TrackBar13, TrackBar14,
+                 TrackBar15, TrackBar16, TrackBar17, TrackBar18, TrackBar19, TrackBar20, TrackBar21,
+                 TrackBar22, TrackBar23, TrackBar24, TrackBar25, TrackBar26, TrackBar27, TrackBar28,
+                 TrackBar29, TrackBar30, TrackBar31};
   LocateGame(exeFile);
   if (!FileExists(GameDir + "Duke3D.exe") && !FileExists(GameDir + "eDuke32.exe")) {
     dialogs_.MessageBox("sorry, this stuff must be in a\nsubdirectory of your Duke Path",

@@ -2,8 +2,8 @@
 
 namespace zk::test {
 
-TModalResult TScriptedDialogs::MessageBox(const QString& text, const QString& title,
-                                          TMsgIcon icon, TMsgButtons buttons) {
+TModalResult TScriptedDialogs::MessageBox(const QString& text, const QString& title, TMsgIcon icon,
+                                          TMsgButtons buttons) {
   shown.push_back({TShownDialog::Message, text, title, icon, buttons, {}});
   if (!messageAnswers.empty()) {
     const TModalResult r = messageAnswers.front();

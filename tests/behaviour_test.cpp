@@ -1,0 +1,119 @@
+// The window's own reactions: the map source, the episode's levels, the expander switch and the
+// monster respawn option.
+
+#include <gtest/gtest.h>
+
+#include "support/game_folder.h"
+
+namespace zk::test {
+namespace {
+
+class Behaviour : public ::testing::Test {
+ protected:
+  Behaviour() { folder.WriteGameFile("eDuke32.exe"); }
+  TGameFolder folder;
+  TFormFixture f{folder};
+  TForm1& w = *f.form;
+};
+
+TEST_F(Behaviour, BrowseChoosesAUserMapAndCancelChangesNothing) {
+  f.dialogs.openFileAnswers.push_back({false, {}});
+  w.Button2Click(w.Button2);
+  EXPECT_TRUE(w.Edit1->Text().isEmpty());
+  EXPECT_TRUE(w.RadioButton2->Checked());
+  EXPECT_FALSE(w.RadioButton1->Checked());
+  EXPECT_EQ(f.dialogs.lastOpenSpec.Filter, "Duke Nukem 3D Level (*.map)|*.map");
+
+  f.dialogs.openFileAnswers.push_back({true, "/maps/my level.map"});
+  w.Button2Click(w.Button2);
+  EXPECT_EQ(w.Edit1->Text(), "/maps/my level.map");
+  EXPECT_TRUE(w.RadioButton1->Checked());
+  EXPECT_FALSE(w.RadioButton2->Checked());
+  EXPECT_EQ(w.ComboBox3->ItemIndex(), 0);  // the lists keep their picks
+  EXPECT_EQ(w.ComboBox4->ItemIndex(), 0);
+}
+
+TEST_F(Behaviour, AnEpisodePickAfterAUserMapBringsItsLevelsAndTheGameMap) {
+  f.dialogs.openFileAnswers.push_back({true, "/maps/x.map"});
+  w.Button2Click(nullptr);
+  w.ComboBox3->SetItemIndex(1);  // "Lunar Apocalypse"
+  w.ComboBox3Change(w.ComboBox3);
+  EXPECT_EQ(w.ComboBox4->Items(), w.Memo3->Lines());
+  EXPECT_EQ(w.ComboBox4->Text(), "Spaceport");
+  EXPECT_TRUE(w.RadioButton2->Checked());
+  EXPECT_FALSE(w.RadioButton1->Checked());
+  EXPECT_EQ(w.Edit1->Text(), "/maps/x.map");  // kept for a later "usermap"
+
+  w.ComboBox3->SetItemIndex(3);
+  w.ComboBox3Change(nullptr);
+  EXPECT_EQ(w.ComboBox4->count(), 11);
+  EXPECT_EQ(w.ComboBox4->Text(), "It's impossible");
+
+  w.RadioButton1->click();
+  EXPECT_TRUE(w.RadioButton1->Checked());
+  EXPECT_FALSE(w.RadioButton2->Checked());
+  w.ComboBox4->SetItemIndex(4);
+  w.ComboBox4Change(w.ComboBox4);
+  EXPECT_TRUE(w.RadioButton2->Checked());
+  EXPECT_EQ(w.ComboBox4->Text(), "Pigsty");
+}
+
+TEST_F(Behaviour, ExpanderSwitchEnablesOneWeaponRowAndKeepsPositions) {
+  w.TrackBar29->SetPosition(30);
+  w.TrackBar24->SetPosition(12);
+  w.CheckBox2->SetChecked(false);
+  w.CheckBox2Click(w.CheckBox2);
+  for (QWidget* c : {static_cast<QWidget*>(w.TrackBar24), static_cast<QWidget*>(w.TrackBar25),
+                     static_cast<QWidget*>(w.TrackBar26), static_cast<QWidget*>(w.Label29)})
+    EXPECT_TRUE(c->isEnabled());
+  for (QWidget* c : {static_cast<QWidget*>(w.TrackBar29), static_cast<QWidget*>(w.TrackBar30),
+                     static_cast<QWidget*>(w.TrackBar31), static_cast<QWidget*>(w.Label33)})
+    EXPECT_FALSE(c->isEnabled());
+  EXPECT_EQ(w.TrackBar29->Position(), 30);
+  EXPECT_EQ(w.TrackBar24->Position(), 12);
+  EXPECT_TRUE(w.TrackBar5->isEnabled());
+
+  w.CheckBox2->click();  // a user's click runs the same rule
+  EXPECT_TRUE(w.CheckBox2->Checked());
+  EXPECT_FALSE(w.TrackBar24->isEnabled());
+  EXPECT_TRUE(w.TrackBar29->isEnabled());
+}
+
+TEST_F(Behaviour, MonsterDifficultyRemembersRespawnWhileThereAreNoMonsters) {
+  auto pick = [&](int index) {
+    w.ComboBox2->SetItemIndex(index);
+    w.ComboBox2Change(w.ComboBox2);
+  };
+  struct Step {
+    int pick;  // -1: the user toggles CheckBox7 instead
+    bool enabled, checked;
+    int tag;
+  } steps[] = {
+      {1, true, false, 0},   // "Piece of cake": enabled, unchecked
+      {-1, true, true, 0},   // the user checks it
+      {0, false, false, 1},  // "No monsters": disabled, unchecked, remembers checked
+      {2, true, true, 1},    // "Let's rock": checked again
+      {-1, true, false, 1},  // the user unchecks it
+      {4, true, true, 1},    // "Damn I'm good": the remembered state wins
+  };
+  for (const Step& s : steps) {
+    if (s.pick < 0)
+      w.CheckBox7->click();
+    else
+      pick(s.pick);
+    EXPECT_EQ(w.CheckBox7->isEnabled(), s.enabled) << "after pick " << s.pick;
+    EXPECT_EQ(w.CheckBox7->Checked(), s.checked) << "after pick " << s.pick;
+    EXPECT_EQ(w.CheckBox7->Tag, s.tag) << "after pick " << s.pick;
+  }
+}
+
+TEST_F(Behaviour, ComeGetSomeRightAfterStartLeavesRespawnUnchecked) {
+  w.ComboBox2->SetItemIndex(3);
+  w.ComboBox2Change(nullptr);
+  EXPECT_TRUE(w.CheckBox7->isEnabled());
+  EXPECT_FALSE(w.CheckBox7->Checked());
+  EXPECT_EQ(w.CheckBox7->Tag, 0);
+}
+
+}  // namespace
+}  // namespace zk::test

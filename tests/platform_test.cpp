@@ -1,0 +1,168 @@
+// Our layer over Qt and the OS: integer conversion, text line files, paths and file functions.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <climits>
+
+#include "platform/application.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/sysutils.h"
+#include "platform/textfile.h"
+#include "support/scripted_dialogs.h"
+
+namespace zk {
+namespace {
+
+TEST(StrToIntDef, ReadsWhatTheOldConversionRead) {
+  struct Case {
+    const char* text;
+    int expected;
+  } cases[] = {
+      {"0", 0},
+      {"48", 48},
+      {"  17", 17},  // leading blanks
+      {"-5", -5},    // sign
+      {"+5", 5},
+      {"$1F", 31},   // "$" hexadecimal
+      {"0x10", 16},  // "0x" hexadecimal
+      {"0X1a", 26},
+      {"-$10", -16},
+      {"$FFFFFFFF", -1},  // 32 bits, wrapped to signed
+      {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN},
+      {"2147483648", -99},  // out of the 32-bit range
+      {"-2147483649", -99},
+      {"$100000000", -99},
+      {"99999999999999999999999", -99},
+      {"", -99},  // empty
+      {"   ", -99},
+      {"1 ", -99},   // trailing blank
+      {"\t1", -99},  // only blanks lead
+      {"true", -99},
+      {"12a", -99},
+      {"$", -99},
+      {"0x", -99},
+      {"-", -99},
+      {"1.5", -99},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(StrToIntDef(c.text, -99), c.expected) << '"' << c.text << '"';
+}
+
+TEST(SplitLines, EndsLinesAtCrLfLfAndCrAndStopsAtNul) {
+  using std::string;
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (TLines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n"), (TLines{"a"}));
+  EXPECT_EQ(SplitLines("a\n\nb\n"), (TLines{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("\r\r\n"), (TLines{"", ""}));
+  EXPECT_EQ(SplitLines(string("a\nb\0c\nd", 7)), (TLines{"a", "b"}));
+  EXPECT_TRUE(SplitLines("").empty());
+  EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+class TempDirTest : public ::testing::Test {
+ protected:
+  QTemporaryDir temp;
+  QString Path(const QString& name) const { return temp.path() + "/" + name; }
+  static void Write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  static QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+};
+
+TEST_F(TempDirTest, TextLineFilesRoundTripWithCrLf) {
+  const QString path = Path("t.txt");
+  Write(path, QByteArray("one\ntwo\r\nthree", 14));
+  const TLines lines = LoadLines(path);
+  EXPECT_EQ(lines, (TLines{"one", "two", "three"}));
+  Write(path, "a much longer old content that must disappear");
+  SaveLines(path, lines);
+  EXPECT_EQ(Read(path), QByteArray("one\r\ntwo\r\nthree\r\n"));
+}
+
+TEST_F(TempDirTest, TextLineFileErrorsNameThePath) {
+  const QString missing = Path("missing.txt");
+  try {
+    LoadLines(missing);
+    FAIL() << "no error";
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot open file " + missing.toStdString());
+  }
+  const QString nowhere = Path("no/such/folder/x.txt");
+  try {
+    SaveLines(nowhere, {"x"});
+    FAIL() << "no error";
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot create file " + nowhere.toStdString());
+  }
+}
+
+TEST_F(TempDirTest, FileFunctions) {
+  const QString a = Path("a.bin");
+  Write(a, "abc");
+  EXPECT_TRUE(FileExists(a));
+  EXPECT_FALSE(FileExists(temp.path()));  // a directory is no file
+  EXPECT_FALSE(FileExists(Path("b.bin")));
+
+  const QString b = Path("b.bin");
+  Write(b, "a longer target that is replaced");
+  EXPECT_TRUE(CopyFile(a, b));
+  EXPECT_EQ(Read(b), QByteArray("abc"));
+  EXPECT_FALSE(CopyFile(Path("none"), b));
+  EXPECT_EQ(Read(b), QByteArray("abc"));
+
+  EXPECT_TRUE(DeleteFile(b));
+  EXPECT_FALSE(FileExists(b));
+  EXPECT_FALSE(DeleteFile(b));
+
+  EXPECT_TRUE(ForceDirectories(Path("x/y/z")));
+  EXPECT_TRUE(QDir(Path("x/y/z")).exists());
+}
+
+TEST_F(TempDirTest, FindFilesMatchesPlainFilesOnly) {
+  Write(Path("Fast.zks"), "");
+  Write(Path("my.set.zks"), "");
+  Write(Path(".hidden.zks"), "");
+  Write(Path("other.txt"), "");
+  Write(Path("UPPER.ZKS"), "");
+  QDir().mkpath(Path("dir.zks"));
+  QStringList found = FindFiles(temp.path(), "*.zks");
+  found.sort();
+  EXPECT_EQ(found, (QStringList{".hidden.zks", "Fast.zks", "my.set.zks"}));
+  found = FindFiles(temp.path(), "*.zks", Qt::CaseInsensitive);
+  EXPECT_EQ(found.size(), 4);
+  EXPECT_TRUE(FindFiles(Path("absent"), "*.zks").isEmpty());
+}
+
+TEST(Paths, ExtractFilePathKeepsTheLastDelimiter) {
+  EXPECT_EQ(ExtractFilePath("/games/duke/bots/zebkin-setup"), "/games/duke/bots/");
+  EXPECT_EQ(ExtractFilePath("/games/duke/bots"), "/games/duke/");
+  EXPECT_EQ(ExtractFilePath("/x"), "/");
+  EXPECT_EQ(ExtractFilePath("name"), "");
+}
+
+TEST(DefaultExceptionReport, ShowsTheTextTitledZebKin) {
+  test::TScriptedDialogs dialogs;
+  EXPECT_FALSE(RunGuarded(dialogs, [] { throw EFCreateError("/x/zebkin.con"); }));
+  EXPECT_FALSE(RunGuarded(dialogs, [] { throw 42; }));
+  EXPECT_TRUE(RunGuarded(dialogs, [] {}));
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[0].text, "Cannot create file /x/zebkin.con");
+  EXPECT_EQ(dialogs.shown[0].title, "Zeb-Kin");
+  EXPECT_EQ(dialogs.shown[0].icon, TMsgIcon::Stop);
+  EXPECT_EQ(dialogs.shown[0].buttons, TMsgButtons::Ok);
+  EXPECT_EQ(dialogs.shown[1].text, "");  // no text to show
+  EXPECT_EQ(dialogs.shown[1].title, "Zeb-Kin");
+}
+
+}  // namespace
+}  // namespace zk
