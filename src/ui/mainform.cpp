@@ -32,20 +32,22 @@ const QStringList kDifficulties = {"No monsters", "Piece of cake", "Let's rock",
                                    "Damn I'm good"};
 
 const QStringList kNotes = {
-    "Monsters may still turn up in a level although \"no monsters\" was chosen: some are made "
-    "by the level itself while you play.",
-    "If that happens, please write to zebkin-setup@users.example.org and tell us which monster "
-    "it was, in which level, and where you met it.",
+    "Monsters may still turn up although you chose \"no monsters\": some levels make them "
+    "while you play.",
+    "If you meet one, please write to zebkin-setup@users.example.org and tell us which monster "
+    "it was, in which level and where.",
     "Thank you for your support!",
     "----------------------------------------",
-    "Zeb-Kin Setup prepares everything the Zeb-Kin bots need: it edits a copy of the level, ",
-    "fills in the bots' game script from your choices, and starts the game with it. When the "
-    "game ends, it tidies the game folder up again.",
-    "Your bot settings can be saved under names of your own, and the last ones are remembered.",
+    "About this launcher",
+    "Zeb-Kin Setup prepares everything the Zeb-Kin bots need: a copy of the level with the bots' "
+    "start places, the bots' game script filled in from your choices, and the add-on's files. "
+    "Then it starts the game, and when the game ends it tidies the game folder up again.",
+    "Your bot settings can be saved under names of your own; the last ones are remembered.",
     "----------------------------------------",
-    "Thanks to everybody who played the bots, reported what went wrong and sent in ideas,",
-    "and to the people who keep the game's source port alive.",
-    "",
+    "Thanks",
+    "Thanks to everybody who played against the bots, reported what went wrong and sent in "
+    "ideas,",
+    "and to everybody who keeps the game alive with new levels.",
     "Have fun!"};
 
 QFont BottomButtonFont(const QFont& base) {
@@ -128,8 +130,7 @@ void TForm1::BuildControls() {
   setWindowTitle("Zeb-Kin Setup");
   QFont base;
   // The design's narrow sans serif where it exists, else the closest narrow one.
-  base.setFamilies({"MS Sans Serif", "Nimbus Sans", "Liberation Sans", "Arial",
-                    "DejaVu Sans Condensed", "DejaVu Sans"});
+  base.setFamilies({"Nimbus Sans", "Liberation Sans", "DejaVu Sans"});
   base.setStyleHint(QFont::SansSerif);
   base.setPixelSize(11);
   setFont(base);
@@ -154,6 +155,10 @@ void TForm1::BuildControls() {
   StatusBar1 = new TStatusBar(this);
   Place(StatusBar1, 0, 366, 409, 19);
   StatusBar1->SetPanelText(kCredits);
+  // A styled group box would hand its children the application's font: give every control the
+  // window's font explicitly (group boxes keep their bold caption).
+  for (QWidget* child : findChildren<QWidget*>())
+    if (!qobject_cast<QGroupBox*>(child)) child->setFont(base);
 
   // Button1 lies over Button5 and covers it: the mouse always hits Button1, Button5 is reached
   // with the keyboard only, after Button1 in the focus order.
