@@ -1,13 +1,119 @@
-// Bot settings files: named sets and the last-used set.
+// Bot settings files: saving, loading and deleting named sets, and the last-used set restored
+// at start-up and saved at close.
 
+#include "settings/settingsfiles.h"
+
+#include "platform/application.h"
+#include "platform/files.h"
+#include "settings/settingsformat.h"
 #include "ui/mainform.h"
 
 namespace zk {
 
-void TForm1::Button3Click(QObject*) {}
-void TForm1::Button4Click(QObject*) {}
-void TForm1::ComboBox1Change(QObject*) {}
-void TForm1::FormClose(QObject*) {}
-void TForm1::LoadSettingsAtStartUp() {}
+namespace {
+
+void ShowStop(IDialogs& dialogs, const QString& text, const QString& title) {
+  dialogs.MessageBox(text, title, TMsgIcon::Stop, TMsgButtons::Ok);
+}
+
+// Asks for a name until the user cancels (false) or gives one to write: a new name (isNew), or
+// an existing one that the user agrees to overwrite. Each new query shows the last name entered.
+bool AskSettingsName(IDialogs& dialogs, const QString& programDir, QString& name, bool& isNew) {
+  for (;;) {
+    if (!dialogs.InputQuery("Save Settings", "Please enter a name for the settings file", name))
+      return false;
+    if (!IsUsableSettingsName(name)) {
+      ShowStop(dialogs,
+               "A settings name cannot contain \"/\" and cannot be \".\" or \"..\".\n"
+               "Please choose another name.",
+               "invalid name");
+      continue;
+    }
+    isNew = !FileExists(NamedSettingsPath(programDir, name));
+    if (isNew) return true;
+    if (dialogs.MessageBox("A settings file with this name already exists. overwrite?",
+                           "file already exists", TMsgIcon::Stop,
+                           TMsgButtons::YesNo) == TModalResult::Yes)
+      return true;
+  }
+}
+
+// Inserts a new name in the list's order without changing what is picked (a first item added
+// to a list with no pick would otherwise become picked).
+void InsertUnpicked(TComboBox& list, const QString& name) {
+  const int picked = list.ItemIndex();
+  list.insertItem(SettingsNameInsertIndex(list.Items(), name), name);
+  if (picked < 0) list.SetItemIndex(-1);
+}
+
+}  // namespace
+
+void TForm1::Button3Click(QObject* Sender) {
+  if (!Sender) {
+    SaveLines(LastSettingsPath(ProgramDir), BuildSettingsLines(*this));
+    return;
+  }
+  QString name;
+  bool isNew = false;
+  if (!AskSettingsName(Dialogs(), ProgramDir, name, isNew)) return;
+  ForceDirectories(SettingsFolder(ProgramDir));  // a failure shows in the write below
+  SaveLines(NamedSettingsPath(ProgramDir, name), BuildSettingsLines(*this));
+  // Listed only once its file exists, so a failed write leaves no name without a file.
+  if (isNew) InsertUnpicked(*ComboBox1, name);
+}
+
+void TForm1::ComboBox1Change(QObject* Sender) {
+  if (!Sender) {
+    // The last-used set: anything missing or short is simply not restored.
+    const QString path = LastSettingsPath(ProgramDir);
+    if (!FileExists(path)) return;
+    const TLines lines = LoadLines(path);
+    if (lines.size() < kSettingsLineCount) return;
+    ApplySettingsLines(*this, lines);
+    return;
+  }
+  const int index = ComboBox1->ItemIndex();
+  if (index < 0) return;
+  const QString path = NamedSettingsPath(ProgramDir, ComboBox1->itemText(index));
+  if (!FileExists(path)) {
+    ShowStop(Dialogs(),
+             "This settings file no longer exists. looks\n"
+             "like you're trying to crash this program...",
+             "file is gone");
+    return;
+  }
+  const TLines lines = LoadLines(path);
+  if (lines.size() < kSettingsLineCount) {
+    ShowStop(Dialogs(), "This file is corrupt. Sorry :-(", "file corrupt");
+    return;
+  }
+  ApplySettingsLines(*this, lines);
+}
+
+void TForm1::Button4Click(QObject*) {
+  const int index = ComboBox1->ItemIndex();
+  if (index < 0) return;
+  const QString path = NamedSettingsPath(ProgramDir, ComboBox1->itemText(index));
+  if (FileExists(path) && !DeleteFile(path)) {
+    Dialogs().MessageBox(
+        "Could not delete the settings file. Are you\nrunning this program from a ROM drive?",
+        "couldn't delete file. Sorry :-(", TMsgIcon::None, TMsgButtons::Ok);
+    return;
+  }
+  ComboBox1->removeItem(index);
+  ComboBox1->SetItemIndex(-1);
+}
+
+void TForm1::FormClose(QObject*) {
+  Button3Click(nullptr);
+}
+
+void TForm1::LoadSettingsAtStartUp() {
+  ComboBox1->addItems(ListDirectory(SettingsFolder(ProgramDir), "*.zks", true, true));
+  ComboBox1->SetItemIndex(-1);  // adding to an empty list picks the first item
+  // An existing but unreadable last-used file is reported; the window starts with the designed
+  // defaults instead of not starting at all.
+  RunGuarded(Dialogs(), [this] { ComboBox1Change(nullptr); });
+}
 
 }  // namespace zk
