@@ -1,0 +1,107 @@
+// The game's command line: how it is composed from the window, how it is split into arguments
+// on this system, and which executable it names.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "launch/commandline.h"
+#include "platform/process.h"
+#include "support/game_folder.h"
+
+namespace zk::test {
+namespace {
+
+TEST(LaunchCommandLine, ComposedFromTheWindowPieceByPiece) {
+  struct Case {
+    int skill;
+    bool demo;
+    int ppBots;
+    bool respawnMonsters, respawnItems;
+    QString definitions;
+    QString switches;  // everything after the quoted executable
+  };
+  const Case cases[] = {
+      // The window's defaults with the model definitions written.
+      {0, false, 0, false, true, " /hzebkin.def",
+       " -map Zeb-Kin.map /hzebkin.def /s1 /xzebkin.con /q2 /t2 /gZeb-Kin.grp"},
+      // No definitions: the map is followed directly by the skill.
+      {1, false, 0, false, true, "", " -map Zeb-Kin.map /s1 /xzebkin.con /q2 /t2 /gZeb-Kin.grp"},
+      {2, true, 1, true, true, "",
+       " -map Zeb-Kin.map /s2 /r /xzebkin.con /q2 /a /tx /gZeb-Kin.grp"},
+      {3, false, 3, true, false, " /hzebkin.def",
+       " -map Zeb-Kin.map /hzebkin.def /s3 /xzebkin.con /q4 /a /t1 /gZeb-Kin.grp"},
+      // Neither respawn box: no /t at all; a negative player count is /q2 alone.
+      {4, true, -2, false, false, "", " -map Zeb-Kin.map /s4 /r /xzebkin.con /q2 /gZeb-Kin.grp"},
+      // No selection counts as the first item.
+      {-1, false, 0, false, false, "", " -map Zeb-Kin.map /s1 /xzebkin.con /q2 /gZeb-Kin.grp"},
+      // The spin edit has no upper bound either: n + 1 must not wrap.
+      {2, false, INT_MAX, false, true, "",
+       " -map Zeb-Kin.map /s2 /xzebkin.con /q2147483648 /a /t2 /gZeb-Kin.grp"},
+  };
+  TGameFolder folder;
+  folder.WriteGameFile("eDuke32.exe");
+  TFormFixture f(folder);
+  TForm1& form = *f.form;
+  const QString exe = folder.GameDir() + "eDuke32.exe";
+  for (const Case& c : cases) {
+    form.ComboBox2->SetItemIndex(c.skill);
+    form.CheckBox11->SetChecked(c.demo);
+    form.CSpinEdit2->SetValue(c.ppBots);
+    form.CheckBox7->SetChecked(c.respawnMonsters);
+    form.CheckBox8->SetChecked(c.respawnItems);
+    // A respawn box counts as checked even while the window has it disabled.
+    form.CheckBox7->setEnabled(!c.respawnMonsters);
+    EXPECT_EQ(ComposeCommandLine(form, exe, c.definitions), "\"" + exe + "\"" + c.switches)
+        << "skill " << c.skill << ", players " << c.ppBots;
+  }
+}
+
+TEST(LaunchCommandLine, SplitByTheWindowsRules) {
+  struct Case {
+    QString line;
+    QStringList args;
+  };
+  const Case cases[] = {
+      {R"("/games/Duke 3D/eDuke32.exe" -map Zeb-Kin.map /s1)",
+       {"/games/Duke 3D/eDuke32.exe", "-map", "Zeb-Kin.map", "/s1"}},
+      // The program name keeps its backslashes, even one before its closing quote.
+      {R"("C:\Games\Duke 3D\" /x)", {R"(C:\Games\Duke 3D\)", "/x"}},
+      {"  prog \t a   b  ", {"prog", "a", "b"}},
+      {R"(prog a\"b "c d" e\\f "x""y" "" z)",
+       {"prog", R"(a"b)", "c d", R"(e\\f)", R"(x"y)", "", "z"}},
+      // 2n backslashes before a quote: n of them, and the quote groups; 2n + 1: a literal quote.
+      {R"(prog a\\"b c" d\\\"e)", {"prog", R"(a\b c)", R"(d\"e)"}},
+      {R"(prog "open ended)", {"prog", "open ended"}},
+      {"", {}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SplitWindowsCommandLine(c.line), c.args) << c.line.toStdString();
+}
+
+TEST(LaunchCommandLine, ExecutableChoicePrefersEDuke32) {
+  struct Case {
+    bool eduke, duke3d;
+    QString chosen;  // name, or empty for none
+  };
+  const Case cases[] = {
+      {true, true, "eDuke32.exe"},
+      {true, false, "eDuke32.exe"},
+      {false, true, "Duke3D.exe"},
+      {false, false, ""},
+  };
+  for (const Case& c : cases) {
+    TGameFolder folder;
+    // Both present at start-up; what the choice sees is what is left at launch.
+    folder.WriteGameFile("eDuke32.exe");
+    folder.WriteGameFile("Duke3D.exe");
+    TFormFixture f(folder);
+    if (!c.eduke) QFile::remove(folder.GameDir() + "eDuke32.exe");
+    if (!c.duke3d) QFile::remove(folder.GameDir() + "Duke3D.exe");
+    EXPECT_EQ(ChooseExecutable(*f.form), c.chosen.isEmpty() ? "" : folder.GameDir() + c.chosen)
+        << c.eduke << c.duke3d;
+  }
+}
+
+}  // namespace
+}  // namespace zk::test
