@@ -29,12 +29,12 @@ int ShowRun(int argc, char* argv[]) {
   layout->addWidget(new QLabel("The launcher started the game with this:"));
   auto* text = new QPlainTextEdit(lines.join('\n'));
   text->setReadOnly(true);
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   layout->addWidget(text);
   auto* leave = new QPushButton("Leave the game");
   QObject::connect(leave, &QPushButton::clicked, &window, &QWidget::close);
   layout->addWidget(leave);
-  window.resize(640, 360);
+  window.resize(720, 420);
   window.show();
   return app.exec();
 }
