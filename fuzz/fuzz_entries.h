@@ -1,0 +1,155 @@
+#pragma once
+// The fuzzing entry points: the archive reader with an extraction, and the map reader with an
+// edit and a save. libFuzzer calls them with generated inputs; the test program replays the
+// seed corpus through them. Each checks what must hold for any input and aborts when it fails.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "gamedata/groupfile.h"
+#include "gamedata/mapfile.h"
+#include "gamedata/sprites.h"
+
+namespace zk::fuzz {
+
+inline void Require(bool condition, const char* what) {
+  if (condition) return;
+  std::fprintf(stderr, "fuzz check failed: %s\n", what);
+  std::abort();
+}
+
+// A folder of its own for the files of one process, removed at exit.
+class TScratch {
+ public:
+  TScratch() {
+    std::error_code error;
+    const std::filesystem::path shm("/dev/shm");
+    const std::filesystem::path base =
+        std::filesystem::is_directory(shm, error) ? shm : std::filesystem::temp_directory_path();
+    dir_ = base / ("zk-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir_, error);
+  }
+  ~TScratch() {
+    std::error_code error;
+    std::filesystem::remove_all(dir_, error);
+  }
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+  static const TScratch& Get() {
+    static const TScratch scratch;
+    return scratch;
+  }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+inline void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  Require(static_cast<bool>(out), "the input file was written");
+}
+
+inline std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline bool Exists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(path, error);
+}
+
+inline void Remove(const std::string& path) {
+  std::error_code error;
+  std::filesystem::remove(path, error);
+}
+
+// Extracts one entry and checks the output against the entry's bytes in the input.
+inline void CheckExtraction(const TGroupFile& archive, const TEntry& entry,
+                            const std::string& input, const std::string& out) {
+  Remove(out);
+  Require(archive.Extract(entry.Name, out), "an entry of an opened archive extracts");
+  const TEntry* first = archive.Find(entry.Name);
+  Require(first != nullptr && first->Offset <= entry.Offset, "the first match is taken");
+  const std::string expected =
+      input.substr(static_cast<std::size_t>(first->Offset), static_cast<std::size_t>(first->Size));
+  Require(ReadAll(out) == expected, "the output holds exactly the entry's bytes");
+}
+
+inline int FuzzGroupFile(const std::uint8_t* data, std::size_t size) {
+  const TScratch& scratch = TScratch::Get();
+  const std::string archivePath = scratch.Path("input.grp");
+  const std::string out = scratch.Path("out.map");
+  WriteInput(archivePath, data, size);
+  const std::string input(reinterpret_cast<const char*>(data), size);
+
+  TGroupFile archive;
+  if (!archive.Open(archivePath)) {
+    Remove(out);
+    Require(!ExtractFromGroupFile(archivePath, "E1L1.MAP", out),
+            "a broken archive extracts nothing");
+    Require(!Exists(out), "a failed extraction leaves no output");
+    return 0;
+  }
+  Require(archive.EntryCount >= 0 &&
+              archive.Entries.size() == static_cast<std::size_t>(archive.EntryCount),
+          "the table holds EntryCount entries");
+  std::int64_t offset = 16 * (static_cast<std::int64_t>(archive.EntryCount) + 1);
+  for (const TEntry& entry : archive.Entries) {
+    Require(entry.Name.size() <= 12, "names have at most 12 characters");
+    Require(entry.Size >= 0 && entry.Offset == offset, "offsets follow the sizes");
+    offset += entry.Size;
+  }
+  Require(offset <= static_cast<std::int64_t>(size), "the data lies within the file");
+  if (!archive.Entries.empty()) {
+    CheckExtraction(archive, archive.Entries.front(), input, out);
+    CheckExtraction(archive, archive.Entries.back(), input, out);
+  }
+  Require(!archive.Extract("no such entry", out), "an absent entry does not extract");
+  Require(!Exists(out + ".part"), "no temporary is left beside the output");
+  return 0;
+}
+
+inline int FuzzMap(const std::uint8_t* data, std::size_t size) {
+  const TScratch& scratch = TScratch::Get();
+  const std::string path = scratch.Path("input.map");
+  const std::string saved = scratch.Path("saved.map");
+  WriteInput(path, data, size);
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  const int botCount = static_cast<int>(size % 8);
+  const bool removeMonsters = (size / 8) % 2 == 0;
+
+  TMap map;
+  const std::int16_t loaded = map.LoadFromFile(path, 0);
+  Require(loaded >= 0 && loaded <= 2, "the load result is 0, 1 or 2");
+  if (loaded != 0) {
+    Require(!EditMapFile(path, botCount, removeMonsters), "an unreadable map is not edited");
+    Require(ReadAll(path) == input, "an unreadable map is left as it was");
+    return 0;
+  }
+  // A saved map is the input up to its last sprite record.
+  Require(map.SaveToFile(saved) == 0, "a loaded map saves");
+  const std::string written = ReadAll(saved);
+  Require(input.compare(0, written.size(), written) == 0, "the round trip keeps every byte");
+
+  const int before = map.SpriteCount;
+  Require(EditMapFile(saved, botCount, removeMonsters), "a loaded map is edited");
+  TMap edited;
+  Require(edited.LoadFromFile(saved, 0) == 0, "an edited map loads");
+  Require(edited.SectorCount == map.SectorCount && edited.WallCount == map.WallCount,
+          "sectors and walls are kept");
+  Require(edited.SpriteCount <= before + botCount, "no more bots than asked for");
+  Require(before > kMaxSprites || edited.SpriteCount <= kMaxSprites, "the sprite limit holds");
+  Require(!Exists(saved + ".part"), "no temporary is left beside the map");
+  return 0;
+}
+
+}  // namespace zk::fuzz
