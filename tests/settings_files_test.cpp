@@ -185,7 +185,7 @@ TEST(SettingsFiles, PickLoadsTheNamedSet) {
   EXPECT_TRUE(f.dialogs.shown.empty());
 }
 
-TEST(SettingsFiles, PickOfAGoneOrShortFileChangesNothing) {
+TEST(SettingsFiles, PickOfAnUnusableFileChangesNothing) {
   struct TCase {
     const char* what;
     std::function<void(const TSettingsFolder&)> spoil;
@@ -201,6 +201,12 @@ TEST(SettingsFiles, PickOfAGoneOrShortFileChangesNothing) {
          d.WriteNamed("s", lines);
        },
        "file corrupt|This file is corrupt. Sorry :-("},
+      {"unreadable",
+       [](const TSettingsFolder& d) {
+         QFile::remove(d.Named("s"));
+         QFile::link("/proc/self/mem", d.Named("s"));  // exists, but reading it fails
+       },
+       "Zeb-Kin|Cannot open file "},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -209,7 +215,8 @@ TEST(SettingsFiles, PickOfAGoneOrShortFileChangesNothing) {
     TFormFixture f(folder);
     c.spoil(folder);
     Pick(f, 0);
-    EXPECT_EQ(f.dialogs.Messages(), std::vector<QString>{c.message});
+    ASSERT_EQ(f.dialogs.Messages().size(), 1u);
+    EXPECT_TRUE(f.dialogs.Messages()[0].startsWith(c.message));
     EXPECT_EQ(f.dialogs.shown[0].icon, TMsgIcon::Stop);
     EXPECT_EQ(f.form->CSpinEdit3->Value(), 10);
     EXPECT_EQ(f.form->TrackBar1->Position(), 1);
