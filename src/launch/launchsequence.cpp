@@ -40,7 +40,10 @@ class TLaunchSequence {
   void Run() {
     ShowProgress("copying zeb-kin files");
     CopyFile(form_.ProgramDir + "Zeb-Kin.grp", form_.GameDir + "Zeb-Kin.grp");
-    if (!ObtainMap()) return RestoreText();
+    if (!ObtainMap()) {
+      RestoreText();
+      return;
+    }
 
     ShowProgress("Editing map");
     EditMap(form_, form_.GameDir + "Zeb-Kin.map", form_.CSpinEdit1->Value());
@@ -48,7 +51,8 @@ class TLaunchSequence {
     ShowProgress("Writing con file");
     if (!WriteGameScript(form_)) {
       Fail("could not create the .con files. sorry :-(", "con file error");
-      return RestoreText();
+      RestoreText();
+      return;
     }
     ShowProgress("Writing def file");
     const QString definitions = WriteModelDefinitions(form_);
@@ -58,12 +62,13 @@ class TLaunchSequence {
     RestoreText();
     const QString executable = ChooseExecutable(form_);
     if (executable.isEmpty()) {
-      // No cleanup: everything generated stays for a game started by hand.
-      return Fail(
+      // This end has no cleanup: the files stay until the next run replaces them.
+      Fail(
           "You moron deleted the Duke Nukem 3D main executable after\nyou started this "
           "launcher. trying to crash me, eh? I should\nturn off your PC for this, but I'm to "
           "nice...",
           "Duke Nukem 3D not found anymore");
+      return;
     }
     if (launch_) RunGame(form_, executable, ComposeCommandLine(form_, executable, definitions));
     CleanUp();
