@@ -19,6 +19,7 @@ run() {
 echo "== normal build"
 run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== sanitizer build (ASan + UBSan)"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run build-asan -DCMAKE_BUILD_TYPE=Debug -DZK_SANITIZE=ON
 echo "== all tests passed"

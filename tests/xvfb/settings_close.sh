@@ -16,10 +16,6 @@ workdir=$2
 launcher="$workdir/Duke3D/zebkin/zebkin-setup"
 last="$workdir/Duke3D/zebkin/lastsettings.zks"
 export QT_QPA_PLATFORM=xcb  # the test run may have chosen offscreen for everything else
-# Under the leak checker, the system's D-Bus library (reached by Qt's platform code on a real
-# display) leaves a buffer at exit; our own leaks still count.
-printf 'leak:libdbus-1.so\n' >"$workdir/lsan.supp"
-export LSAN_OPTIONS="suppressions=$workdir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 pid=""
 
 fail() {
