@@ -3,18 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/game_folder.h"
+#include "support/window_test.h"
 
 namespace zk::test {
 namespace {
 
-class Behaviour : public ::testing::Test {
- protected:
-  Behaviour() { folder.WriteGameFile("eDuke32.exe"); }
-  TGameFolder folder;
-  TFormFixture f{folder};
-  TForm1& w = *f.form;
-};
+using Behaviour = TWindowTest;
 
 TEST_F(Behaviour, BrowseChoosesAUserMapAndCancelChangesNothing) {
   f.dialogs.openFileAnswers.push_back({false, {}});

@@ -7,19 +7,13 @@
 #include <QTest>
 #include <climits>
 
-#include "support/game_folder.h"
+#include "support/window_test.h"
 #include "ui/placeholders.h"
 
 namespace zk::test {
 namespace {
 
-class MainForm : public ::testing::Test {
- protected:
-  MainForm() { folder.WriteGameFile("eDuke32.exe"); }
-  TGameFolder folder;
-  TFormFixture f{folder};
-  TForm1& w = *f.form;
-};
+using MainForm = TWindowTest;
 
 TEST_F(MainForm, WindowProperties) {
   EXPECT_EQ(w.windowTitle(), "Zeb-Kin Setup");
