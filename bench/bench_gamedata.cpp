@@ -20,6 +20,7 @@
 #include <new>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "gamedata/groupfile.h"
 #include "gamedata/mapfile.h"
@@ -218,12 +219,13 @@ void BM_MapPlainReadWrite(benchmark::State& state) {
 constexpr std::int64_t kSmallEntry = 1 << 20;
 constexpr std::int64_t kLargeEntry = 8 << 20;
 
-// Five repetitions each, compared by their medians, so that a busy machine sways the ratios less.
-BENCHMARK(BM_ExtractLastEntry)->Arg(kSmallEntry)->Arg(kLargeEntry)->Repetitions(5);
-BENCHMARK(BM_PlainCopyLoop)->Arg(kSmallEntry)->Arg(kLargeEntry)->Repetitions(5);
-BENCHMARK(BM_PlainCopyFile)->Arg(kSmallEntry)->Arg(kLargeEntry)->Repetitions(5);
-BENCHMARK(BM_MapLoadEditSave)->Repetitions(5);
-BENCHMARK(BM_MapPlainReadWrite)->Repetitions(5);
+// Repeated and compared by their medians, so that a busy machine sways the ratios less.
+constexpr int kRepetitions = 9;
+BENCHMARK(BM_ExtractLastEntry)->Arg(kSmallEntry)->Arg(kLargeEntry)->Repetitions(kRepetitions);
+BENCHMARK(BM_PlainCopyLoop)->Arg(kSmallEntry)->Arg(kLargeEntry)->Repetitions(kRepetitions);
+BENCHMARK(BM_PlainCopyFile)->Arg(kSmallEntry)->Arg(kLargeEntry)->Repetitions(kRepetitions);
+BENCHMARK(BM_MapLoadEditSave)->Repetitions(kRepetitions);
+BENCHMARK(BM_MapPlainReadWrite)->Repetitions(kRepetitions);
 
 // Keeps each benchmark's median CPU time per iteration (steadier than wall time on a busy
 // machine; on files in memory the copy is all CPU work) and its heap peak for the ratios.
@@ -258,6 +260,13 @@ void PrintRatio(const TRatioReporter& r, const std::string& what, const std::str
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Repetitions run interleaved in random order, so that a burst of other work on the machine
+  // falls on all the benchmarks alike rather than on one of a pair.
+  std::vector<char*> args(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave);
+  argc = static_cast<int>(args.size());
+  argv = args.data();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   TRatioReporter reporter;
