@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a normal build, and one with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Headless; the real-window checks run under Xvfb.
+# Builds and runs every test twice: a normal build (with the benchmarks compiled), and one with
+# AddressSanitizer and UndefinedBehaviorSanitizer; between them a short libFuzzer run of the
+# archive and map readers. Headless; the real-window checks run under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh
@@ -17,7 +18,9 @@ run() {
   ctest --test-dir "$dir" --output-on-failure -j"$jobs"
 }
 echo "== normal build"
-run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_BENCH=ON
+echo "== fuzzing the archive and map readers (10 s each)"
+ZK_FUZZ_BUILD=build-fuzz bash fuzz/run.sh 10
 echo "== sanitizer build (ASan + UBSan)"
 ASAN_OPTIONS=detect_leaks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
