@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <filesystem>
 
 #include "gamedata/groupfile.h"
 #include "support/gamedata_builders.h"
+#include "support/temp_files_test.h"
 
 namespace zk::test {
 namespace {
@@ -18,16 +18,7 @@ std::string Pattern(std::size_t size, unsigned seed) {
   return bytes;
 }
 
-class GroupFileTest : public ::testing::Test {
- protected:
-  std::string Path(const std::string& name) const { return dir_.path().toStdString() + "/" + name; }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::string path = Path(name);
-    EXPECT_TRUE(WriteBytes(path, bytes));
-    return path;
-  }
-  QTemporaryDir dir_;
-};
+using GroupFileTest = TTempFilesTest;
 
 struct ExtractCase {
   const char* request;

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <filesystem>
 
 #include "gamedata/mapfile.h"
 #include "support/gamedata_builders.h"
+#include "support/temp_files_test.h"
 
 namespace zk::test {
 namespace {
@@ -29,25 +29,16 @@ SpriteSpec Distinct() {
   return s;
 }
 
-class MapFileTest : public ::testing::Test {
- protected:
-  std::string Path(const std::string& name) const { return dir_.path().toStdString() + "/" + name; }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::string path = Path(name);
-    EXPECT_TRUE(WriteBytes(path, bytes));
-    return path;
-  }
-  QTemporaryDir dir_;
-};
+using MapFileTest = TTempFilesTest;
 
 TEST_F(MapFileTest, RoundTripKeepsEveryByteUpToTheLastSprite) {
   MapBuilder builder = MapBuilder()
-                                 .Start(-1, 2, -3, 0xFFFE, 0x8001)
-                                 .Room(0, 0, 512, 512)
-                                 .AddSector(Bytes(40, 200))
-                                 .AddWall(Bytes(32, 100))
-                                 .AddSprite(Distinct())
-                                 .AddSprite(PlayerStart(5, 6, 512));
+                           .Start(-1, 2, -3, 0xFFFE, 0x8001)
+                           .Room(0, 0, 512, 512)
+                           .AddSector(Bytes(40, 200))
+                           .AddWall(Bytes(32, 100))
+                           .AddSprite(Distinct())
+                           .AddSprite(PlayerStart(5, 6, 512));
   const std::string map = builder.Bytes();
   const std::string path = Write("round.map", builder.Trailing("bytes after the sprites").Bytes());
   TMap loaded;

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "settings_helpers.h"
+#include "support/window_test.h"
 
 namespace zk::test {
 namespace {
@@ -131,21 +132,13 @@ TEST(SettingsFormat, ExpanderSwitchRestoredWithItsRows) {
   TFormFixture f(folder);
   TForm1& w = *f.form;
   EXPECT_FALSE(w.CheckBox2->Checked());
-  for (QWidget* c : {static_cast<QWidget*>(w.TrackBar24), static_cast<QWidget*>(w.TrackBar25),
-                     static_cast<QWidget*>(w.TrackBar26), static_cast<QWidget*>(w.Label29)})
-    EXPECT_TRUE(c->isEnabled());
-  for (QWidget* c : {static_cast<QWidget*>(w.TrackBar29), static_cast<QWidget*>(w.TrackBar30),
-                     static_cast<QWidget*>(w.TrackBar31), static_cast<QWidget*>(w.Label33)})
-    EXPECT_FALSE(c->isEnabled());
+  ExpectWeaponRowsFor(w, false);
 
   // And back: a named set with the switch on enables the expander row again.
   w.ComboBox1->SetItemIndex(0);
   w.ComboBox1Change(w.ComboBox1);
   EXPECT_TRUE(w.CheckBox2->Checked());
-  EXPECT_FALSE(w.TrackBar24->isEnabled());
-  EXPECT_FALSE(w.Label29->isEnabled());
-  EXPECT_TRUE(w.TrackBar29->isEnabled());
-  EXPECT_TRUE(w.Label33->isEnabled());
+  ExpectWeaponRowsFor(w, true);
 }
 
 }  // namespace

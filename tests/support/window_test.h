@@ -12,6 +12,18 @@ struct TFolderWithGame : TGameFolder {
   TFolderWithGame() { WriteGameFile("eDuke32.exe"); }
 };
 
+// Exactly one of the two alternative weapon rows can be edited: the expander's when expander.
+inline void ExpectWeaponRowsFor(const TForm1& w, bool expander) {
+  for (const QWidget* c :
+       {static_cast<const QWidget*>(w.TrackBar24), static_cast<const QWidget*>(w.TrackBar25),
+        static_cast<const QWidget*>(w.TrackBar26), static_cast<const QWidget*>(w.Label29)})
+    EXPECT_EQ(c->isEnabled(), !expander) << "shrinker row";
+  for (const QWidget* c :
+       {static_cast<const QWidget*>(w.TrackBar29), static_cast<const QWidget*>(w.TrackBar30),
+        static_cast<const QWidget*>(w.TrackBar31), static_cast<const QWidget*>(w.Label33)})
+    EXPECT_EQ(c->isEnabled(), expander) << "expander row";
+}
+
 class TWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_FALSE(w.TerminateRequested()); }
