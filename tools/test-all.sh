@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh
 export QT_QPA_PLATFORM=offscreen
+echo "== formatting"
+clang-format --dry-run -Werror $(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
 jobs="$(nproc)"
 run() {
   local dir=$1; shift
