@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "platform/application.h"
 #include "platform/files.h"
@@ -159,6 +160,7 @@ void TForm1::BuildControls() {
   // window's font explicitly (group boxes keep their bold caption).
   for (QWidget* child : findChildren<QWidget*>())
     if (!qobject_cast<QGroupBox*>(child)) child->setFont(base);
+  WidenCheckBoxCaptions();
 
   // Button1 lies over Button5 and covers it: the mouse always hits Button1, Button5 is reached
   // with the keyboard only, after Button1 in the focus order.
@@ -179,6 +181,16 @@ void TForm1::BuildControls() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+}
+
+// The design's widths were made for a narrower font: a check box whose caption would be cut
+// grows to show it, as far as its group leaves room.
+void TForm1::WidenCheckBoxCaptions() {
+  for (QCheckBox* box : findChildren<QCheckBox*>()) {
+    const int room = box->parentWidget()->width() - box->x() - 4;
+    const int need = box->sizeHint().width();
+    if (need > box->width()) box->resize(std::min(need, room), box->height());
   }
 }
 

@@ -186,6 +186,7 @@ class TForm1 : public QWidget {
   void BuildBotOptionsPage();
   void BuildWeaponsPage();
   void BuildNotesPage();
+  void WidenCheckBoxCaptions();
   void BindEvents();
   void LocateGame(const QString& exeFile);
   // A slot that runs handler(sender) through the default exception report.
