@@ -73,7 +73,6 @@ class TComboBox : public QComboBox {
   void SetItemIndex(int i) { setCurrentIndex(i); }
   QString Text() const { return currentText(); }
   QStringList Items() const;
-  int Tag = 0;
 };
 
 // A one-line text field; Edit1 is disabled and only shows a path.

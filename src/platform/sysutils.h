@@ -18,11 +18,6 @@ int StrToIntDef(const std::string& text, int def);
 // The directory part of a path: its text up to and including the last delimiter, or empty.
 QString ExtractFilePath(const QString& path);
 
-// Joins a file name to a directory that ends in the delimiter (or is empty).
-inline QString JoinPath(const QString& dir, const QString& name) {
-  return dir + name;
-}
-
 // Locale-aware upper case of a text.
 QString AnsiUpperCase(const QString& text);
 
