@@ -159,6 +159,29 @@ TEST(LaunchSequence, UserMapShowsNoExtractingText) {
   EXPECT_TRUE(game.GeneratedLeft().isEmpty());
 }
 
+// The map that "generate map" left, picked as the user map: copying it onto itself would have
+// it edited twice and then deleted by the cleanup.
+TEST(LaunchSequence, UserMapThatIsTheWorkingMapIsRefusedAndKept) {
+  TLaidOutGame game;
+  const QByteArray generated = QByteArray::fromStdString(FirstLevel());
+  game.folder.WriteGameFile("Zeb-Kin.map", generated);
+  TStandinRecording recording;
+  TForm1& form = game.Open(game.runner);
+  form.RadioButton1->SetChecked(true);
+  form.Edit1->SetText(game.folder.GameDir() + "Zeb-Kin.map");
+
+  form.Button1->click();
+
+  EXPECT_EQ(game.dialogs.Messages(),
+            (std::vector<QString>{"map modifying failed. Sorry :-(|couldn't create the modified "
+                                  "map file. Are\nyou running this program from a ROM drive?"}));
+  ASSERT_TRUE(game.folder.GameFileExists("Zeb-Kin.map"));
+  QFile map(game.folder.GameDir() + "Zeb-Kin.map");
+  ASSERT_TRUE(map.open(QIODevice::ReadOnly));
+  EXPECT_EQ(map.readAll(), generated);
+  EXPECT_FALSE(recording.Read().complete);  // the game was not started
+}
+
 // Each way a run can end: the messages shown, which of the four files stay, and which program
 // (if any) was started.
 TEST(LaunchSequence, EachEndLeavesItsFiles) {

@@ -4,8 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <climits>
+
+#include <unistd.h>
 
 #include "platform/application.h"
 #include "platform/errors.h"
@@ -126,6 +129,36 @@ TEST_F(TempDirTest, FileFunctions) {
 
   EXPECT_TRUE(ForceDirectories(Path("x/y/z")));
   EXPECT_TRUE(QDir(Path("x/y/z")).exists());
+}
+
+// A copy onto the very file it reads would truncate or rewrite it: it fails, whatever path
+// names the file.
+TEST_F(TempDirTest, CopyOntoTheSameFileFailsAndLeavesIt) {
+  const QString map = Path("Zeb-Kin.map");
+  const QByteArray bytes("the user's map");
+  Write(map, bytes);
+  ASSERT_TRUE(QDir().mkpath(Path("sub")));
+  ASSERT_TRUE(QFile::link(map, Path("link.map")));
+  ASSERT_EQ(
+      ::link(QFile::encodeName(map).constData(), QFile::encodeName(Path("hard.map")).constData()),
+      0);
+  const struct {
+    const char* what;
+    QString from, to;
+  } cases[] = {
+      {"same path", map, map},
+      {"symbolic link as the source", Path("link.map"), map},
+      {"symbolic link as the target", map, Path("link.map")},
+      {"path through ..", Path("sub/../Zeb-Kin.map"), map},
+      {"hard link", Path("hard.map"), map},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_FALSE(CopyFile(c.from, c.to));
+    EXPECT_EQ(Read(map), bytes);
+    EXPECT_TRUE(QFileInfo(Path("link.map")).isSymLink());
+  }
+  EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // no temporary
 }
 
 TEST_F(TempDirTest, FindFilesMatchesPlainFilesOnly) {

@@ -5,7 +5,23 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+
 namespace zk {
+
+namespace {
+
+// Whether both paths name one file (by device and inode, so links and ".." count too). A
+// target that does not exist yet is never the same.
+bool IsSameFile(const QString& a, const QString& b) {
+  struct stat sa {};
+  struct stat sb {};
+  if (::stat(QFile::encodeName(a).constData(), &sa) != 0) return false;
+  if (::stat(QFile::encodeName(b).constData(), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+}  // namespace
 
 bool FileExists(const QString& path) {
   const QFileInfo info(path);
@@ -18,6 +34,9 @@ bool DeleteFile(const QString& path) {
 }
 
 bool CopyFile(const QString& from, const QString& to) {
+  // A copy onto its own source would rewrite the file it reads, and callers that go on to edit
+  // or delete the target would then edit or delete the source.
+  if (IsSameFile(from, to)) return false;
   QFile in(from);
   if (!in.open(QIODevice::ReadOnly)) return false;
   QSaveFile out(to);

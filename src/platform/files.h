@@ -13,7 +13,8 @@ bool FileExists(const QString& path);
 bool DeleteFile(const QString& path);
 
 // Copies a file, replacing an existing target. The target is written beside its final name and
-// renamed over it once complete, so a failed copy never leaves a truncated file behind.
+// renamed over it once complete, so a failed copy never leaves a truncated file behind. A copy
+// of a file onto itself (under any path or link) fails and writes nothing.
 bool CopyFile(const QString& from, const QString& to);
 
 // Creates a directory together with its missing parents; true when it exists afterwards.
