@@ -147,7 +147,8 @@ inline int FuzzMap(const std::uint8_t* data, std::size_t size) {
   Require(edited.SectorCount == map.SectorCount && edited.WallCount == map.WallCount,
           "sectors and walls are kept");
   Require(edited.SpriteCount <= before + botCount, "no more bots than asked for");
-  Require(before > kMaxSprites || edited.SpriteCount <= kMaxSprites, "the sprite limit holds");
+  const int remaining = before - (removeMonsters ? CountMonsters(map) : 0);
+  Require(remaining > kMaxSprites || edited.SpriteCount <= kMaxSprites, "the sprite limit holds");
   Require(!Exists(saved + ".part"), "no temporary is left beside the map");
   return 0;
 }

@@ -147,6 +147,31 @@ TEST_F(EditMapFileTest, AddsBotsAndRemovesMonstersOnlyWhenAsked) {
   }
 }
 
+// The engine's limit holds for the map as saved: the monsters that go make room for bots.
+TEST_F(EditMapFileTest, SpriteLimitCountsTheSpritesThatRemain) {
+  MapBuilder full;
+  full.Room(0, 0, 64, 64);
+  for (int i = 0; i < 3; ++i) full.AddSprite(PlayerStart(i, i));
+  for (int i = 0; i < 7; ++i) full.AddSprite(Monster(2000));
+  for (int i = 0; i < 3; ++i) full.AddSprite(Spawner(1680));
+  for (int i = 13; i < 4095; ++i) full.AddSprite(Tile(1));
+  const std::string map = full.Bytes();
+  const struct {
+    bool removeMonsters;
+    int bots, saved;
+  } cases[] = {{true, 3, 4095 + 3 - 10}, {false, 1, 4096}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.removeMonsters);
+    const std::string path = Write(map);
+    ASSERT_TRUE(EditMapFile(path, 3, c.removeMonsters));
+    TMap edited;
+    ASSERT_EQ(edited.LoadFromFile(path, 0), 0);
+    EXPECT_EQ(edited.SpriteCount, c.saved);
+    const std::vector<std::int16_t> picnums = Picnums(edited);
+    EXPECT_EQ(std::count(picnums.begin(), picnums.end(), kBotTile), c.bots);
+  }
+}
+
 TEST_F(EditMapFileTest, LeavesAMapItCannotReadAsItWas) {
   for (const std::string& bytes :
        {MapBuilder().Version(6).AddSprite(PlayerStart(1, 1)).Bytes(), std::string("junk")}) {

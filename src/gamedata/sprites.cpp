@@ -11,6 +11,14 @@ const std::int32_t MonsterTiles[kMonsterTileCount] = {
 
 namespace {
 
+bool IsMonster(const TSprite& s) {
+  return IsInSortedTable(MonsterTiles, kMonsterTileCount, s.picnum);
+}
+
+bool IsMonsterSpawner(const TSprite& s) {
+  return s.picnum == kSpawnerTile && IsInSortedTable(MonsterTiles, kMonsterTileCount, s.hitag);
+}
+
 // Removes in place every sprite for which the test holds, filling each gap with the last one.
 template <typename Test>
 void RemoveSprites(TMap& map, Test removes) {
@@ -73,8 +81,8 @@ TSprite MakeBotSprite(const TSprite& start) {
   return bot;
 }
 
-int AddBotSprites(TMap& map, int botCount) {
-  const int room = std::max(0, kMaxSprites - map.SpriteCount);
+int AddBotSprites(TMap& map, int botCount, int leaving) {
+  const int room = std::max(0, kMaxSprites - (map.SpriteCount - leaving));
   const int wanted = std::min(std::max(botCount, 0), room);
   const auto original = static_cast<std::size_t>(map.SpriteCount);
   map.Sprites.resize(original);
@@ -91,6 +99,13 @@ int AddBotSprites(TMap& map, int botCount) {
   return added;
 }
 
+int CountMonsters(const TMap& map) {
+  const auto begin = map.Sprites.begin();
+  const auto end = begin + map.SpriteCount;
+  return static_cast<int>(std::count_if(
+      begin, end, [](const TSprite& s) { return IsMonster(s) || IsMonsterSpawner(s); }));
+}
+
 void RemoveMonsters(TMap& map) {
   RemoveSpritesByPicnum(map, kMonsterTileCount, MonsterTiles);
   RemoveSpawnersByHitag(map, kMonsterTileCount, kSpawnerTile, MonsterTiles);
@@ -99,7 +114,9 @@ void RemoveMonsters(TMap& map) {
 bool EditMapFile(const std::string& path, int botCount, bool removeMonsters) {
   TMap map;
   if (map.LoadFromFile(path, 0) != 0) return false;
-  AddBotSprites(map, botCount);
+  // The bots go in first and the monsters come out after (the order decides the saved sprite
+  // order), but the sprite limit is for the map as saved.
+  AddBotSprites(map, botCount, removeMonsters ? CountMonsters(map) : 0);
   if (removeMonsters) RemoveMonsters(map);
   return map.SaveToFile(path) == 0;
 }

@@ -33,8 +33,12 @@ void RemoveSpawnersByHitag(TMap& map, int count, std::int32_t picnum, const std:
 TSprite MakeBotSprite(const TSprite& start);
 
 // Appends one bot sprite for each player start with lotag 0, from the last start backwards,
-// until botCount bots are placed or the map holds kMaxSprites sprites. Returns the number added.
-int AddBotSprites(TMap& map, int botCount);
+// until botCount bots are placed or the map, less the leaving sprites that a later step removes,
+// holds kMaxSprites sprites. Returns the number added.
+int AddBotSprites(TMap& map, int botCount, int leaving = 0);
+
+// The number of monsters and monster spawners in the map: what RemoveMonsters takes out.
+int CountMonsters(const TMap& map);
 
 // Removes the monsters and their spawners.
 void RemoveMonsters(TMap& map);
