@@ -72,16 +72,20 @@ inline void Remove(const std::string& path) {
   std::filesystem::remove(path, error);
 }
 
-// Extracts one entry and checks the output against the entry's bytes in the input.
+// Extracts one entry over an earlier output: the first entry of that name is taken, an intact
+// one gives exactly its bytes, and a broken one leaves the output as it was.
 inline void CheckExtraction(const TGroupFile& archive, const TEntry& entry,
                             const std::string& input, const std::string& out) {
-  Remove(out);
-  Require(archive.Extract(entry.Name, out), "an entry of an opened archive extracts");
+  const std::string earlier = "the output of an earlier run";
+  WriteInput(out, reinterpret_cast<const std::uint8_t*>(earlier.data()), earlier.size());
   const TEntry* first = archive.Find(entry.Name);
-  Require(first != nullptr && first->Offset <= entry.Offset, "the first match is taken");
-  const std::string expected =
-      input.substr(static_cast<std::size_t>(first->Offset), static_cast<std::size_t>(first->Size));
-  Require(ReadAll(out) == expected, "the output holds exactly the entry's bytes");
+  Require(first != nullptr && first <= &entry, "the first match is taken");
+  const bool extracted = archive.Extract(entry.Name, out);
+  Require(extracted == (first->Fault == TGroupFault::None), "exactly the intact entries extract");
+  const std::string expected = extracted ? input.substr(static_cast<std::size_t>(first->Offset),
+                                                        static_cast<std::size_t>(first->Size))
+                                         : earlier;
+  Require(ReadAll(out) == expected, "the output holds the entry's bytes, or what it held");
 }
 
 inline int FuzzGroupFile(const std::uint8_t* data, std::size_t size) {
@@ -93,6 +97,7 @@ inline int FuzzGroupFile(const std::uint8_t* data, std::size_t size) {
 
   TGroupFile archive;
   if (!archive.Open(archivePath)) {
+    Require(archive.Fault != TGroupFault::None, "a refused archive names its fault");
     Remove(out);
     Require(!ExtractFromGroupFile(archivePath, "E1L1.MAP", out),
             "a broken archive extracts nothing");
@@ -102,18 +107,28 @@ inline int FuzzGroupFile(const std::uint8_t* data, std::size_t size) {
   Require(archive.EntryCount >= 0 &&
               archive.Entries.size() == static_cast<std::size_t>(archive.EntryCount),
           "the table holds EntryCount entries");
+  Require(
+      16 * (static_cast<std::int64_t>(archive.EntryCount) + 1) <= static_cast<std::int64_t>(size),
+      "the directory lies within the file");
   std::int64_t offset = 16 * (static_cast<std::int64_t>(archive.EntryCount) + 1);
+  bool afterNegativeSize = false;
   for (const TEntry& entry : archive.Entries) {
     Require(entry.Name.size() <= 12, "names have at most 12 characters");
-    Require(entry.Size >= 0 && entry.Offset == offset, "offsets follow the sizes");
+    Require(entry.Offset == offset, "offsets follow the sizes");
+    const bool fits = !afterNegativeSize && entry.Size >= 0 &&
+                      entry.Offset + entry.Size <= static_cast<std::int64_t>(size);
+    Require((entry.Fault == TGroupFault::None) == fits,
+            "an entry is intact exactly when its data lies within the file");
+    afterNegativeSize = afterNegativeSize || entry.Size < 0;
     offset += entry.Size;
   }
-  Require(offset <= static_cast<std::int64_t>(size), "the data lies within the file");
   if (!archive.Entries.empty()) {
     CheckExtraction(archive, archive.Entries.front(), input, out);
     CheckExtraction(archive, archive.Entries.back(), input, out);
   }
+  Remove(out);
   Require(!archive.Extract("no such entry", out), "an absent entry does not extract");
+  Require(!Exists(out), "an absent entry leaves no output");
   Require(!Exists(out + ".part"), "no temporary is left beside the output");
   return 0;
 }

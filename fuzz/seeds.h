@@ -33,6 +33,8 @@ inline TSeeds GroupFileSeeds() {
       {"twelve", GrpBuilder().Add("ABCDEFGHIJKL", "12").Add("abcdefghijkl", "dup").Bytes()},
       {"sizes", GrpBuilder().Add("zero", "").Add("block", std::string(65537, 'b')).Bytes()},
       {"past-end", GrpBuilder().AddSized("E1L1.MAP", 100, "short").Bytes()},
+      {"last-past-end", GrpBuilder().Add("E1L1.MAP", "intact").AddSized("x", 9, "cut").Bytes()},
+      {"negative", GrpBuilder().Add("a", "12").AddSized("b", -20, "").Add("a", "34").Bytes()},
   };
 }
 

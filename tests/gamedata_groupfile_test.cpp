@@ -1,5 +1,5 @@
 // The GRP archive reader: directory decoding, case-blind lookup, block copy, and the answer to
-// archives that do not hold together.
+// archives and entries that do not hold together.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,13 @@
 #include "gamedata/groupfile.h"
 #include "support/gamedata_builders.h"
 #include "support/temp_files_test.h"
+
+namespace zk {
+// Failures show the fault's number rather than its bytes.
+void PrintTo(TGroupFault fault, std::ostream* os) {
+  *os << "TGroupFault " << static_cast<int>(fault);
+}
+}  // namespace zk
 
 namespace zk::test {
 namespace {
@@ -118,39 +125,94 @@ TEST_F(GroupFileTest, FailedExtractionLeavesTheOutputAsItWas) {
 struct BrokenArchive {
   const char* what;
   std::string bytes;
+  TGroupFault fault;
 };
 
-TEST_F(GroupFileTest, ArchivesThatDoNotHoldTogetherFailToOpen) {
+TEST_F(GroupFileTest, ArchivesWhoseDirectoryDoesNotFitFailToOpen) {
   const std::string good = GrpBuilder().Add("e1l1.map", "0123456789").Add("e1l2.map", "ab").Bytes();
   std::string hugeCount(100, '\0');
   hugeCount[12] = '\x00', hugeCount[13] = '\x94', hugeCount[14] = '\x35', hugeCount[15] = '\x77';
   const BrokenArchive cases[] = {
-      {"empty file", ""},
-      {"shorter than the header", good.substr(0, 15)},
-      {"negative count", GrpBuilder().Count(-1).Bytes()},
-      {"two billion entries in 100 bytes", hugeCount},
-      {"count 0xFFFFFFF0", GrpBuilder().Count(static_cast<std::int32_t>(0xFFFFFFF0u)).Bytes()},
-      {"directory cut short", good.substr(0, 16 + 16 + 8)},
-      {"count beyond the records", GrpBuilder().Count(3).Add("a", "").Add("b", "").Bytes()},
-      {"negative size", GrpBuilder().AddSized("e1l1.map", -5, "").Bytes()},
-      {"data past the end", GrpBuilder().AddSized("e1l1.map", 100, "ten bytes.").Bytes()},
-      {"last entry cut short", good.substr(0, good.size() - 1)},
-      {"sizes that wrap 32 bits", GrpBuilder()
-                                      .AddSized("a", 0x7FFFFFFF, "")
-                                      .AddSized("b", 0x7FFFFFFF, "")
-                                      .Add("c", "x")
-                                      .Bytes()},
+      {"empty file", "", TGroupFault::NoHeader},
+      {"shorter than the header", good.substr(0, 15), TGroupFault::NoHeader},
+      {"negative count", GrpBuilder().Count(-1).Bytes(), TGroupFault::NegativeCount},
+      {"two billion entries in 100 bytes", hugeCount, TGroupFault::DirectoryPastEnd},
+      {"count 0xFFFFFFF0", GrpBuilder().Count(static_cast<std::int32_t>(0xFFFFFFF0u)).Bytes(),
+       TGroupFault::NegativeCount},
+      {"directory cut short", good.substr(0, 16 + 16 + 8), TGroupFault::DirectoryPastEnd},
+      {"count beyond the records", GrpBuilder().Count(3).Add("a", "").Add("b", "").Bytes(),
+       TGroupFault::DirectoryPastEnd},
   };
   for (const BrokenArchive& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string archive = Write("broken.grp", c.bytes);
     TGroupFile opened;
     EXPECT_FALSE(opened.Open(archive));
+    EXPECT_EQ(opened.Fault, c.fault);
     EXPECT_FALSE(ExtractFromGroupFile(archive, "e1l1.map", Path("out.map")));
     EXPECT_FALSE(std::filesystem::exists(Path("out.map")));
   }
   TGroupFile missing;
   EXPECT_FALSE(missing.Open(Path("no such.grp")));
+  EXPECT_EQ(missing.Fault, TGroupFault::CannotOpen);
+}
+
+// An archive whose directory fits opens; a broken entry is refused on its own, and an intact
+// entry before it is still extracted (a download cut short still holds its first levels).
+TEST_F(GroupFileTest, BrokenEntryIsRefusedAloneAndTheIntactOnesExtract) {
+  const std::string cutShort =
+      GrpBuilder().Add("E1L1.MAP", "intact").Add("e1l2.map", "0123456789").Bytes();
+  const struct {
+    const char* what;
+    std::string bytes;
+    const char* broken;
+    TGroupFault fault;
+  } cases[] = {
+      {"last entry cut short", cutShort.substr(0, cutShort.size() - 1), "e1l2.map",
+       TGroupFault::DataPastEnd},
+      {"data past the end",
+       GrpBuilder().Add("E1L1.MAP", "intact").AddSized("bad.map", 100, "ten bytes.").Bytes(),
+       "bad.map", TGroupFault::DataPastEnd},
+      {"negative size", GrpBuilder().Add("E1L1.MAP", "intact").AddSized("bad.map", -5, "").Bytes(),
+       "bad.map", TGroupFault::NegativeSize},
+      // The negative size moves the next offset back into the bytes before it.
+      {"entry after a negative size",
+       GrpBuilder()
+           .Add("E1L1.MAP", "intact")
+           .AddSized("bad.map", -22, "")
+           .Add("after.map", "0123456789abcdefghijklmnopqrstuvwxyz")
+           .Bytes(),
+       "after.map", TGroupFault::AfterNegativeSize},
+      // In 32 bits the third offset would wrap back onto the first entry's data.
+      {"sizes that wrap 32 bits",
+       GrpBuilder()
+           .Add("E1L1.MAP", "intact")
+           .AddSized("a", 0x7FFFFFFF, "")
+           .AddSized("b", 0x7FFFFFFF, "")
+           .Add("c", "xy")
+           .Bytes(),
+       "c", TGroupFault::DataPastEnd},
+      {"empty entry after one past the end",
+       GrpBuilder().Add("E1L1.MAP", "intact").AddSized("big", 1000, "").Add("empty", "").Bytes(),
+       "empty", TGroupFault::DataPastEnd},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string archive = Write("broken.grp", c.bytes);
+    const std::string out = Write("out.map", "the map of an earlier run");
+    TGroupFile opened;
+    ASSERT_TRUE(opened.Open(archive));
+    EXPECT_EQ(opened.Fault, TGroupFault::None);
+    ASSERT_NE(opened.Find(c.broken), nullptr);
+    EXPECT_EQ(opened.Find(c.broken)->Fault, c.fault);
+    EXPECT_EQ(opened.Find("e1l1.map")->Fault, TGroupFault::None);
+
+    EXPECT_FALSE(opened.Extract(c.broken, out));
+    EXPECT_EQ(ReadBytes(out), "the map of an earlier run");
+    EXPECT_FALSE(std::filesystem::exists(out + ".part"));
+    EXPECT_TRUE(ExtractFromGroupFile(archive, "e1l1.map", out));
+    EXPECT_EQ(ReadBytes(out), "intact");
+  }
 }
 
 }  // namespace

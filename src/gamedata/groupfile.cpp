@@ -28,40 +28,58 @@ std::string DecodeName(const unsigned char* bytes) {
   return std::string(name);
 }
 
-bool ReadDirectory(std::ifstream& in, std::int64_t fileSize, TGroupFile& archive) {
+// Why an entry's data cannot be read, judged from the file size and the sizes before it.
+TGroupFault EntryFault(const TEntry& entry, bool afterNegativeSize, std::int64_t fileSize) {
+  if (afterNegativeSize) return TGroupFault::AfterNegativeSize;
+  if (entry.Size < 0) return TGroupFault::NegativeSize;
+  if (entry.Offset + entry.Size > fileSize) return TGroupFault::DataPastEnd;
+  return TGroupFault::None;
+}
+
+TGroupFault ReadDirectory(std::ifstream& in, std::int64_t fileSize, TGroupFile& archive) {
   unsigned char header[kHeaderSize];
-  if (fileSize < kHeaderSize || !binary::ReadExactly(in, header, kHeaderSize)) return false;
+  if (fileSize < kHeaderSize || !binary::ReadExactly(in, header, kHeaderSize))
+    return TGroupFault::NoHeader;
   const auto count = static_cast<std::int32_t>(binary::Get32(header + 12));
+  if (count < 0) return TGroupFault::NegativeCount;
   // Checked against the file before anything is allocated: a count from the file is untrusted.
   const std::int64_t dataStart = kHeaderSize + kRecordSize * static_cast<std::int64_t>(count);
-  if (count < 0 || dataStart > fileSize) return false;
+  if (dataStart > fileSize) return TGroupFault::DirectoryPastEnd;
 
   archive.Entries.assign(static_cast<std::size_t>(count), TEntry{});
   archive.EntryCount = count;
+  // 64 bits: 2^31 sizes of up to 2^31 - 1 bytes cannot wrap the running offset.
   std::int64_t offset = dataStart;
+  bool afterNegativeSize = false;
   for (TEntry& entry : archive.Entries) {
     unsigned char record[kRecordSize];
-    if (!binary::ReadExactly(in, record, kRecordSize)) return false;
+    if (!binary::ReadExactly(in, record, kRecordSize)) return TGroupFault::CannotOpen;
     entry.Name = DecodeName(record);
     entry.Size = static_cast<std::int32_t>(binary::Get32(record + 12));
     entry.Offset = offset;
-    if (entry.Size < 0 || offset + entry.Size > fileSize) return false;
+    // A broken entry is refused on its own; past a negative size no later offset is known.
+    entry.Fault = EntryFault(entry, afterNegativeSize, fileSize);
+    afterNegativeSize = afterNegativeSize || entry.Size < 0;
     offset += entry.Size;
   }
-  return true;
+  return TGroupFault::None;
 }
 
 }  // namespace
 
 bool TGroupFile::Open(const std::string& path) {
   FileName = path;
+  Fault = TGroupFault::CannotOpen;
   try {
     std::ifstream in(binary::Utf8Path(path), std::ios::binary);
     if (!in) return false;
-    return ReadDirectory(in, binary::StreamSize(in), *this);
+    const std::int64_t size = binary::StreamSize(in);
+    if (size < 0) return false;
+    Fault = ReadDirectory(in, size, *this);
   } catch (const std::exception&) {
-    return false;
+    Fault = TGroupFault::CannotOpen;
   }
+  return Fault == TGroupFault::None;
 }
 
 const TEntry* TGroupFile::Find(const std::string& entryName) const {
@@ -74,7 +92,7 @@ const TEntry* TGroupFile::Find(const std::string& entryName) const {
 
 bool TGroupFile::Extract(const std::string& entryName, const std::string& outputPath) const {
   const TEntry* entry = Find(entryName);
-  if (entry == nullptr) return false;
+  if (entry == nullptr || entry->Fault != TGroupFault::None) return false;
   try {
     std::ifstream in(binary::Utf8Path(FileName), std::ios::binary);
     if (!in) return false;
