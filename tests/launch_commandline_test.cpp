@@ -1,12 +1,11 @@
-// The game's command line: how it is composed from the window, how it is split into arguments
-// on this system, and which executable it names.
+// The game's command line: how it is composed from the window, the same switches as pieces, and
+// which executable it names.
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "launch/commandline.h"
-#include "platform/process.h"
 #include "support/game_folder.h"
 
 namespace zk::test {
@@ -52,54 +51,37 @@ TEST(LaunchCommandLine, ComposedFromTheWindowPieceByPiece) {
     form.CheckBox8->SetChecked(c.respawnItems);
     // A respawn box counts as checked even while the window has it disabled.
     form.CheckBox7->setEnabled(!c.respawnMonsters);
-    EXPECT_EQ(ComposeCommandLine(form, exe, c.definitions), "\"" + exe + "\"" + c.switches)
+    const TGameCommand command = ComposeGameCommand(form, exe, c.definitions);
+    EXPECT_EQ(command.CommandLine, "\"" + exe + "\"" + c.switches)
         << "skill " << c.skill << ", players " << c.ppBots;
+    EXPECT_EQ(command.Executable, exe);
+    // The pieces are the line's switches, one each: nothing is split out of a path.
+    EXPECT_EQ(" " + command.Switches.join(' '), c.switches);
+    EXPECT_TRUE(command.Switches.filter(" ").isEmpty()) << "a piece holds a blank";
   }
 }
 
-TEST(LaunchCommandLine, SplitByTheWindowsRules) {
+// A native eduke32 needs no wine, so it comes first; then eDuke32.exe, then Duke3D.exe.
+TEST(LaunchCommandLine, ExecutableChoicePrefersNativeThenEDuke32) {
   struct Case {
-    QString line;
-    QStringList args;
-  };
-  const Case cases[] = {
-      {R"("/games/Duke 3D/eDuke32.exe" -map Zeb-Kin.map /s1)",
-       {"/games/Duke 3D/eDuke32.exe", "-map", "Zeb-Kin.map", "/s1"}},
-      // The program name keeps its backslashes, even one before its closing quote.
-      {R"("C:\Games\Duke 3D\" /x)", {R"(C:\Games\Duke 3D\)", "/x"}},
-      {"  prog \t a   b  ", {"prog", "a", "b"}},
-      {R"(prog a\"b "c d" e\\f "x""y" "" z)",
-       {"prog", R"(a"b)", "c d", R"(e\\f)", R"(x"y)", "", "z"}},
-      // 2n backslashes before a quote: n of them, and the quote groups; 2n + 1: a literal quote.
-      {R"(prog a\\"b c" d\\\"e)", {"prog", R"(a\b c)", R"(d\"e)"}},
-      {R"(prog "open ended)", {"prog", "open ended"}},
-      {"", {}},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(SplitWindowsCommandLine(c.line), c.args) << c.line.toStdString();
-}
-
-TEST(LaunchCommandLine, ExecutableChoicePrefersEDuke32) {
-  struct Case {
-    bool eduke, duke3d;
+    bool native, eduke, duke3d;
     QString chosen;  // name, or empty for none
   };
   const Case cases[] = {
-      {true, true, "eDuke32.exe"},
-      {true, false, "eDuke32.exe"},
-      {false, true, "Duke3D.exe"},
-      {false, false, ""},
+      {true, true, true, "eduke32"},       {false, true, true, "eDuke32.exe"},
+      {false, true, false, "eDuke32.exe"}, {false, false, true, "Duke3D.exe"},
+      {true, false, false, "eduke32"},     {false, false, false, ""},
   };
   for (const Case& c : cases) {
     TGameFolder folder;
-    // Both present at start-up; what the choice sees is what is left at launch.
-    folder.WriteGameFile("eDuke32.exe");
-    folder.WriteGameFile("Duke3D.exe");
+    // All present at start-up; what the choice sees is what is left at launch.
+    for (const char* name : {"eduke32", "eDuke32.exe", "Duke3D.exe"}) folder.WriteGameFile(name);
     TFormFixture f(folder);
+    if (!c.native) QFile::remove(folder.GameDir() + "eduke32");
     if (!c.eduke) QFile::remove(folder.GameDir() + "eDuke32.exe");
     if (!c.duke3d) QFile::remove(folder.GameDir() + "Duke3D.exe");
     EXPECT_EQ(ChooseExecutable(*f.form), c.chosen.isEmpty() ? "" : folder.GameDir() + c.chosen)
-        << c.eduke << c.duke3d;
+        << c.native << c.eduke << c.duke3d;
   }
 }
 

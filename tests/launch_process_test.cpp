@@ -1,5 +1,5 @@
-// The real game runner: the program started by path with the split arguments in its folder,
-// the wait polled, and the failures to start told apart from a game that ran.
+// The real game runner: the program started by path with the switches as its arguments in its
+// folder, the wait polled, and the failures to start told apart from a game that ran.
 
 #include <gtest/gtest.h>
 
@@ -12,25 +12,31 @@
 namespace zk::test {
 namespace {
 
-TEST(LaunchProcess, GameDirWithBlanksArrivesAsOneArgument) {
-  TGameFolder folder("Duke 3D/two  blanks");
-  const QString exe = folder.GameDir() + "eDuke32.exe";
-  ASSERT_TRUE(InstallStandin(exe));
-  folder.WriteGameFile("Zeb-Kin.map", "map");
-  folder.WriteGameFile("zebkin.con", "con");
-  TStandinRecording recording;
+// The switches arrive as they were composed, whatever the folder's path holds: blanks, or an
+// odd number of double quotes that would swallow the switches if the line were split again.
+TEST(LaunchProcess, SwitchesArriveWhateverThePathHolds) {
+  for (const QString subPath : {"Duke 3D/two  blanks", "Duke \"3D", "a\\\" b/\"c"}) {
+    SCOPED_TRACE(subPath.toStdString());
+    TGameFolder folder(subPath);
+    const QString exe = folder.GameDir() + "eDuke32.exe";
+    ASSERT_TRUE(InstallStandin(exe));
+    folder.WriteGameFile("Zeb-Kin.map", "map");
+    folder.WriteGameFile("zebkin.con", "con");
+    TStandinRecording recording;
+    const QStringList switches = {"-map", "Zeb-Kin.map", "/s1", "/xzebkin.con", "/q2"};
 
-  TQtProcessRunner runner;
-  const TProcessOutcome outcome = runner.RunAndWait(
-      exe, "\"" + exe + "\" -map Zeb-Kin.map /s1 /xzebkin.con /q2", folder.GameDir(), {});
+    TQtProcessRunner runner;
+    const TProcessOutcome outcome = runner.RunAndWait(
+        {exe, "\"" + exe + "\" " + switches.join(' '), switches}, folder.GameDir(), {});
 
-  EXPECT_TRUE(outcome.Started) << outcome.Error.toStdString();
-  const TStandinRecord r = recording.Read();
-  ASSERT_TRUE(r.complete) << "the stand-in did not run, or did not get the environment";
-  EXPECT_EQ(r.program, exe);
-  EXPECT_EQ(r.arguments, QStringList({"-map", "Zeb-Kin.map", "/s1", "/xzebkin.con", "/q2"}));
-  EXPECT_EQ(r.cwd + "/", folder.GameDir());
-  EXPECT_EQ(r.files, QStringList({"Zeb-Kin.map", "zebkin.con"}));
+    EXPECT_TRUE(outcome.Started) << outcome.Error.toStdString();
+    const TStandinRecord r = recording.Read();
+    ASSERT_TRUE(r.complete) << "the stand-in did not run, or did not get the environment";
+    EXPECT_EQ(r.program, exe);
+    EXPECT_EQ(r.arguments, switches);
+    EXPECT_EQ(r.cwd + "/", folder.GameDir());
+    EXPECT_EQ(r.files, QStringList({"Zeb-Kin.map", "zebkin.con"}));
+  }
 }
 
 TEST(LaunchProcess, WaitPollsUntilTheGameEnds) {
@@ -44,7 +50,7 @@ TEST(LaunchProcess, WaitPollsUntilTheGameEnds) {
   QElapsedTimer clock;
   clock.start();
   const TProcessOutcome outcome =
-      runner.RunAndWait(exe, "\"" + exe + "\"", folder.GameDir(), [&] { ++polls; });
+      runner.RunAndWait({exe, "\"" + exe + "\"", {}}, folder.GameDir(), [&] { ++polls; });
 
   EXPECT_TRUE(outcome.Started);
   EXPECT_GE(clock.elapsed(), 600);
@@ -75,7 +81,7 @@ TEST(LaunchProcess, FailedStartIsReportedWithItsReason) {
     TQtProcessRunner runner;
     int polls = 0;
     const TProcessOutcome outcome = runner.RunAndWait(
-        exe, "\"" + exe + "\" /s1", folder.GameDir() + c.workingDir, [&] { ++polls; });
+        {exe, "\"" + exe + "\" /s1", {"/s1"}}, folder.GameDir() + c.workingDir, [&] { ++polls; });
     EXPECT_FALSE(outcome.Started) << c.what;
     EXPECT_FALSE(outcome.Error.isEmpty()) << c.what;
     EXPECT_EQ(polls, 0) << c.what;

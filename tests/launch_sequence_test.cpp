@@ -88,7 +88,8 @@ int CountTile(const TMap& map, int picnum) {
 }
 
 TEST(LaunchSequence, FullLaunchHandsTheGameEverythingAndTidiesUp) {
-  TLaidOutGame game("Duke 3D/My  Games");
+  // Blanks, and an odd number of double quotes: neither may cost the game a switch.
+  TLaidOutGame game("Duke \"3D/My  Games");
   TStandinRecording recording;
   TForm1& form = game.Open(game.runner);
   form.show();
@@ -296,8 +297,57 @@ TEST(LaunchSequence, GameThatCannotStartIsExplained) {
   const TShownDialog& box = game.dialogs.shown[0];
   EXPECT_TRUE(box.text.contains("could not be started")) << box.text.toStdString();
   EXPECT_TRUE(box.text.contains(game.folder.GameDir() + "eDuke32.exe"));
-  EXPECT_TRUE(box.text.contains("Permission denied")) << box.text.toStdString();
+  EXPECT_TRUE(box.text.contains("eDuke32.exe is not marked as a program"))
+      << box.text.toStdString();
   EXPECT_EQ(box.icon, TMsgIcon::Stop);
+}
+
+// A Linux eduke32 takes its switches with "-" only; it is preferred to the Windows builds.
+TEST(LaunchSequence, NativeEngineGetsTheDashForm) {
+  TLaidOutGame game;
+  ASSERT_TRUE(InstallStandin(game.folder.GameDir() + "eduke32"));
+  QFile::remove(game.folder.GameDir() + "eDuke32.exe");
+  TStandinRecording recording;
+  TForm1& form = game.Open(game.runner);
+  ASSERT_FALSE(form.TerminateRequested());
+
+  form.Button1->click();
+
+  EXPECT_TRUE(game.dialogs.Messages().empty());
+  const TStandinRecord r = recording.Read();
+  ASSERT_TRUE(r.complete);
+  EXPECT_EQ(r.program, game.folder.GameDir() + "eduke32");
+  EXPECT_EQ(r.arguments, QStringList({"-map", "Zeb-Kin.map", "-hzebkin.def", "-s1", "-xzebkin.con",
+                                      "-q2", "-t2", "-gZeb-Kin.grp"}));
+  EXPECT_EQ(r.files.size(), 4);
+  EXPECT_TRUE(game.GeneratedLeft().isEmpty());
+}
+
+// A Windows game with no wine to run it: the player is told what to do, and the files go.
+TEST(LaunchSequence, WindowsGameWithoutWineIsExplained) {
+  TLaidOutGame game;
+  QByteArray pe(0x100, '\0');
+  pe.replace(0, 2, "MZ");
+  pe[0x3C] = static_cast<char>(0x80);
+  pe.replace(0x80, 4, QByteArray("PE\0\0", 4));
+  game.folder.WriteGameFile("eDuke32.exe", pe);
+  const QByteArray saved = qgetenv("WINE");
+  qputenv("WINE", (game.folder.GameDir() + "no wine here/wine").toUtf8());
+  TForm1& form = game.Open(game.runner);
+
+  form.Button1->click();
+
+  if (saved.isNull())
+    qunsetenv("WINE");
+  else
+    qputenv("WINE", saved);
+  ASSERT_EQ(game.dialogs.shown.size(), 1u);
+  const TShownDialog& box = game.dialogs.shown[0];
+  EXPECT_EQ(box.title, "game start error");
+  EXPECT_EQ(box.text, "Duke Nukem 3D could not be started:\n" + game.folder.GameDir() +
+                          "eDuke32.exe\neDuke32.exe is a Windows program. Install wine to run "
+                          "it on Linux, or set WINE to the wine to use.");
+  EXPECT_TRUE(game.GeneratedLeft().isEmpty());
 }
 
 // While the game runs, a second LAUNCH or generate map would work over the same files, and a

@@ -10,18 +10,20 @@ namespace {
 TEST(StartUp, FindsTheGameInTheParentFolder) {
   struct Case {
     const char* name;
-    bool duke3d, eduke32, found;
+    bool duke3d, eduke32, native, found;
   } cases[] = {
-      {"eDuke32.exe alone", false, true, true},
-      {"Duke3D.exe alone", true, false, true},
-      {"both", true, true, true},
-      {"neither", false, false, false},
+      {"eDuke32.exe alone", false, true, false, true},
+      {"Duke3D.exe alone", true, false, false, true},
+      {"both", true, true, false, true},
+      {"a native eduke32 alone", false, false, true, true},
+      {"none", false, false, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TGameFolder folder;
     if (c.duke3d) folder.WriteGameFile("Duke3D.exe");
     if (c.eduke32) folder.WriteGameFile("eDuke32.exe");
+    if (c.native) folder.WriteGameFile("eduke32");
     TFormFixture f(folder);
     EXPECT_EQ(f.form->TerminateRequested(), !c.found);
     if (c.found) {

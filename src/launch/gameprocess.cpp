@@ -5,13 +5,13 @@
 
 namespace zk {
 
-void RunGame(TForm1& form, const QString& executable, const QString& commandLine) {
+void RunGame(TForm1& form, const TGameCommand& command) {
   const TProcessOutcome outcome =
-      form.Runner().RunAndWait(executable, commandLine, form.GameDir, [] { ProcessMessages(); });
+      form.Runner().RunAndWait(command, form.GameDir, [] { ProcessMessages(); });
   if (outcome.Started) return;
   // Without a word the player would be left with a button that seems to do nothing.
   form.Dialogs().MessageBox(
-      "Duke Nukem 3D could not be started:\n" + executable + "\n" + outcome.Error,
+      "Duke Nukem 3D could not be started:\n" + command.Executable + "\n" + outcome.Error,
       "game start error", TMsgIcon::Stop, TMsgButtons::Ok);
 }
 

@@ -70,7 +70,7 @@ class TLaunchSequence {
           "Duke Nukem 3D not found anymore");
       return;
     }
-    if (launch_) RunGame(form_, executable, ComposeCommandLine(form_, executable, definitions));
+    if (launch_) RunGame(form_, ComposeGameCommand(form_, executable, definitions));
     CleanUp();
   }
 

@@ -2,8 +2,9 @@
 // Starting the game and waiting for it.
 
 #include <QString>
-#include <QStringList>
 #include <functional>
+
+#include "platform/gamestart.h"
 
 namespace zk {
 
@@ -15,23 +16,17 @@ struct TProcessOutcome {
 class IProcessRunner {
  public:
   virtual ~IProcessRunner() = default;
-  // Starts applicationName with a Windows-style command line (its first token names the program)
-  // in currentDirectory, the environment inherited, and waits for the end, calling poll every
-  // 100 ms meanwhile.
-  virtual TProcessOutcome RunAndWait(const QString& applicationName, const QString& commandLine,
-                                     const QString& currentDirectory,
+  // Starts the game in currentDirectory with the environment inherited, and waits for its end,
+  // calling poll every 100 ms meanwhile.
+  virtual TProcessOutcome RunAndWait(const TGameCommand& command, const QString& currentDirectory,
                                      const std::function<void()>& poll) = 0;
 };
 
-// Splits a command line by the Windows rules for program arguments: blanks and tabs separate,
-// double quotes group, backslashes are literal unless they precede a double quote.
-QStringList SplitWindowsCommandLine(const QString& commandLine);
-
-// The real runner over QProcess.
+// The real runner over QProcess: the program gets the switches as separate arguments, started
+// directly or through wine as PlanGameStart decides.
 class TQtProcessRunner : public IProcessRunner {
  public:
-  TProcessOutcome RunAndWait(const QString& applicationName, const QString& commandLine,
-                             const QString& currentDirectory,
+  TProcessOutcome RunAndWait(const TGameCommand& command, const QString& currentDirectory,
                              const std::function<void()>& poll) override;
 };
 

@@ -7,6 +7,7 @@
 
 #include "platform/application.h"
 #include "platform/files.h"
+#include "platform/gamestart.h"
 #include "platform/sysutils.h"
 #include "ui/placeholders.h"
 
@@ -80,7 +81,7 @@ TForm1::TForm1(const QString& exeFile, IDialogs& dialogs, IProcessRunner& runner
                  TrackBar22, TrackBar23, TrackBar24, TrackBar25, TrackBar26, TrackBar27, TrackBar28,
                  TrackBar29, TrackBar30, TrackBar31};
   LocateGame(exeFile);
-  if (!FileExists(GameDir + "Duke3D.exe") && !FileExists(GameDir + "eDuke32.exe")) {
+  if (!GameFound()) {
     dialogs_.MessageBox("sorry, this stuff must be in a\nsubdirectory of your Duke Path",
                         "Duke Nukem 3D not found", TMsgIcon::Stop, TMsgButtons::Ok);
     terminateRequested_ = true;
@@ -90,6 +91,13 @@ TForm1::TForm1(const QString& exeFile, IDialogs& dialogs, IProcessRunner& runner
 }
 
 TForm1::~TForm1() = default;
+
+// Any of the game's names will do; which one is started is settled at launch.
+bool TForm1::GameFound() const {
+  for (const QString& name : GameExecutableNames())
+    if (FileExists(GameDir + name)) return true;
+  return false;
+}
 
 void TForm1::LocateGame(const QString& exeFile) {
   ProgramDir = ExtractFilePath(exeFile);

@@ -189,6 +189,7 @@ class TForm1 : public QWidget {
   void WidenCheckBoxCaptions();
   void BindEvents();
   void LocateGame(const QString& exeFile);
+  bool GameFound() const;
   // A slot that runs handler(sender) through the default exception report.
   std::function<void()> Guarded(QObject* sender, void (TForm1::*handler)(QObject*));
 

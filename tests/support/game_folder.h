@@ -37,14 +37,14 @@ class TGameFolder {
 class TRecordingRunner : public IProcessRunner {
  public:
   int calls = 0;
-  QString applicationName, commandLine, currentDirectory;
+  TGameCommand command;
+  QString currentDirectory;
   TProcessOutcome outcome{true, {}};
   std::function<void()> whileRunning;  // runs as if during the game
-  TProcessOutcome RunAndWait(const QString& app, const QString& cmd, const QString& dir,
+  TProcessOutcome RunAndWait(const TGameCommand& cmd, const QString& dir,
                              const std::function<void()>& poll) override {
     ++calls;
-    applicationName = app;
-    commandLine = cmd;
+    command = cmd;
     currentDirectory = dir;
     if (whileRunning) whileRunning();
     if (poll) poll();

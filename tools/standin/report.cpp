@@ -19,12 +19,14 @@ QString Quoted(const QString& argument) {
   return '"' + argument + '"';
 }
 
-// The file a switch names: the argument after "-map", or the rest of "/x...", "/h...", "/g...".
+// The file a switch names: the argument after "-map", or the rest of "/x...", "/h...", "/g..."
+// (or "-x...", as a native engine takes them).
 QString Named(const QStringList& arguments, const QString& sw) {
   for (int i = 1; i < arguments.size(); ++i) {
     if (sw.startsWith('-')) {
       if (arguments[i] == sw && i + 1 < arguments.size()) return arguments[i + 1];
-    } else if (arguments[i].startsWith(sw)) {
+    } else if (arguments[i].size() > 1 && (arguments[i][0] == '/' || arguments[i][0] == '-') &&
+               arguments[i].mid(1).startsWith(sw.mid(1))) {
       return arguments[i].mid(sw.size());
     }
   }
