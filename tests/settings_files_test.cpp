@@ -9,6 +9,7 @@
 
 #include "settings/settingsfiles.h"
 #include "settings_helpers.h"
+#include "support/unprivileged.h"
 
 namespace zk::test {
 namespace {
@@ -36,6 +37,25 @@ QStringList Titles(const TScriptedDialogs& d) {
   for (const TShownDialog& s : d.shown) titles << s.title;
   return titles;
 }
+
+const auto kEveryoneReads =
+    QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+const auto kEveryoneWrites =
+    kEveryoneReads | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+
+// Makes a folder read-only for everybody while it lives (the owner can still clean up after).
+class TReadOnlyFolder {
+ public:
+  explicit TReadOnlyFolder(const QString& dir) : dir_(dir), mode_(QFileInfo(dir).permissions()) {
+    QFile::setPermissions(dir_, kEveryoneReads | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                    QFileDevice::ExeOther);
+  }
+  ~TReadOnlyFolder() { QFile::setPermissions(dir_, mode_); }
+
+ private:
+  QString dir_;
+  QFileDevice::Permissions mode_;
+};
 
 TEST(SettingsFiles, NewNamesInsertedByUpperCasedBytes) {
   struct TCase {
@@ -120,25 +140,38 @@ TEST(SettingsFiles, OverwriteYesReplacesTheFileBesideItWithoutASecondEntry) {
 }
 
 TEST(SettingsFiles, NamesAreUsedAsTyped) {
-  // The empty name too: its file is the extension alone, and the next start lists it again.
-  const QString names[] = {"", " spaced ", "...", "my.set", "back\\slash", "x.zks"};
-  for (const QString& name : names) {
-    SCOPED_TRACE(name.toStdString());
+  struct TCase {
+    QString name;
+    bool listedAgain;  // by the next start's listing
+  };
+  // The empty name too: its file is the extension alone. "." and ".." are written as "..zks" and
+  // "...zks", which the listing drops again at the next start.
+  const TCase cases[] = {{"", true},      {" spaced ", true},    {"...", true}, {"my.set", true},
+                         {"x.zks", true}, {"back\\slash", true}, {".", false},  {"..", false}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
     TSettingsFolder folder;
     {
       TFormFixture f(folder);
-      Save(f, name);
+      ChangeOptions(*f.form);
+      Save(f, c.name);
       EXPECT_TRUE(f.dialogs.Messages().empty());
-      EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{name});
-      EXPECT_TRUE(QFileInfo(folder.Named(name)).isFile());
+      EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{c.name});
+      EXPECT_TRUE(QFileInfo(folder.Named(c.name)).isFile());
+      EXPECT_EQ(LoadLines(folder.Named(c.name))[0], "42");
+      // The entry loads and deletes its own file.
+      f.form->CSpinEdit3->SetValue(1);
+      Pick(f, 0);
+      EXPECT_EQ(f.form->CSpinEdit3->Value(), 42);
+      EXPECT_TRUE(f.dialogs.Messages().empty());
     }
     TFormFixture again(folder);
-    EXPECT_EQ(again.form->ComboBox1->Items(), QStringList{name});
+    EXPECT_EQ(again.form->ComboBox1->Items(), c.listedAgain ? QStringList{c.name} : QStringList{});
   }
 }
 
 TEST(SettingsFiles, NamesOutsideTheFolderRefusedAndAskedAgain) {
-  const QString names[] = {"../../x", "sub/x", "/", ".", ".."};
+  const QString names[] = {"../../x", "sub/x", "/", "./x"};
   for (const QString& name : names) {
     SCOPED_TRACE(name.toStdString());
     TSettingsFolder folder;
@@ -148,7 +181,8 @@ TEST(SettingsFiles, NamesOutsideTheFolderRefusedAndAskedAgain) {
 
     ASSERT_EQ(f.dialogs.shown.size(), 3u);
     EXPECT_EQ(f.dialogs.shown[1].title, kInvalidName);
-    EXPECT_TRUE(f.dialogs.shown[1].text.contains("\"/\""));
+    EXPECT_EQ(f.dialogs.shown[1].text,
+              "A settings name cannot contain \"/\".\nPlease choose another name.");
     EXPECT_EQ(f.dialogs.shown[1].icon, TMsgIcon::Stop);
     EXPECT_EQ(f.dialogs.shown[2].value, name);  // shown again for correcting
     EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{"ok"});
@@ -250,24 +284,69 @@ TEST(SettingsFiles, DeleteRemovesFileAndEntry) {
 TEST(SettingsFiles, DeleteThatFailsKeepsTheEntry) {
   TSettingsFolder folder;
   folder.WriteNamed("a", DefaultSettingsLines());
-  folder.WriteProgramFile("botsettings/probe");
   const QString dir = folder.ProgramDir() + "botsettings";
-  const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-  QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  // The super-user deletes from a read-only folder all the same.
-  if (QFile::remove(dir + "/probe")) {
-    QFile::setPermissions(dir, writable);
-    GTEST_SKIP() << "files in a read-only folder can be deleted here";
-  }
   TFormFixture f(folder);
+  LetOthersReach(dir);
+  TReadOnlyFolder readOnly(dir);
   f.form->ComboBox1->SetItemIndex(0);
-  f.form->Button4->click();
-  QFile::setPermissions(dir, writable);
+  RunUnprivileged([&] { f.form->Button4->click(); });
   EXPECT_EQ(f.dialogs.Messages(),
             std::vector<QString>{"couldn't delete file. Sorry :-(|Could not delete the settings "
                                  "file. Are you\nrunning this program from a ROM drive?"});
   EXPECT_EQ(f.dialogs.shown[0].icon, TMsgIcon::None);
   EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{"a"});
+  EXPECT_TRUE(QFileInfo::exists(folder.Named("a")));
+}
+
+// A folder where a file can be written only in place: the atomic replace cannot create its
+// temporary beside the file, and must not turn that into a failed save.
+TEST(SettingsFiles, SaveInAReadOnlyFolderWritesAWritableFileInPlace) {
+  struct TCase {
+    const char* what;
+    bool named;         // a named set saved over, or the last-used set saved at close
+    bool fileWritable;  // else the file is read-only too
+  };
+  const TCase cases[] = {
+      {"last-used set, file writable", false, true},
+      {"named set, file writable", true, true},
+      {"last-used set, file read-only", false, false},
+      {"named set, file read-only", true, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TSettingsFolder folder;
+    folder.WriteNamed("fast", DefaultSettingsLines());
+    folder.WriteLast(DefaultSettingsLines());
+    const QString path = c.named ? folder.Named("fast") : folder.Last();
+    QFile::setPermissions(path, c.fileWritable ? kEveryoneWrites : kEveryoneReads);
+    TFormFixture f(folder);
+    ChangeOptions(*f.form);
+    LetOthersReach(folder.ProgramDir() + "botsettings");
+    TReadOnlyFolder readOnlyProgram(folder.ProgramDir());
+    TReadOnlyFolder readOnlySets(folder.ProgramDir() + "botsettings");
+
+    f.dialogs.messageAnswers = {TModalResult::Yes};  // overwrite
+    RunUnprivileged([&] {
+      if (c.named)
+        Save(f, "fast");
+      else
+        EXPECT_TRUE(CloseWindow(*f.form));
+    });
+    std::vector<QString> errors;
+    for (const QString& m : f.dialogs.Messages())
+      if (m.startsWith("Zeb-Kin|")) errors.push_back(m);
+    if (c.fileWritable) {
+      EXPECT_TRUE(errors.empty());
+      EXPECT_EQ(LoadLines(path)[0], "42");
+    } else {
+      EXPECT_EQ(errors, std::vector<QString>{"Zeb-Kin|Cannot create file " + path});
+      EXPECT_EQ(LoadLines(path), DefaultSettingsLines());
+    }
+    EXPECT_EQ(QDir(folder.ProgramDir()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"lastsettings.zks"});
+    EXPECT_EQ(QDir(folder.ProgramDir() + "botsettings").entryList(QDir::Files | QDir::Hidden),
+              QStringList{"fast.zks"});
+  }
 }
 
 }  // namespace

@@ -5,9 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <functional>
 
+#include "platform/errors.h"
 #include "settings/settingsfiles.h"
 #include "settings_helpers.h"
+#include "support/unprivileged.h"
 
 namespace zk::test {
 namespace {
@@ -100,16 +104,52 @@ TEST(SettingsStartUpAndClose, ShortLastUsedFileIgnoredSilently) {
   EXPECT_TRUE(f.dialogs.shown.empty());
 }
 
-TEST(SettingsStartUpAndClose, UnreadableLastUsedFileReportedAndDefaultsKept) {
-  TSettingsFolder folder;
-  // A file that exists but fails to read, for every user: the start of this process's memory.
-  ASSERT_TRUE(QFile::link("/proc/self/mem", folder.Last()));
-  TFormFixture f(folder);
-  EXPECT_FALSE(f.form->TerminateRequested());
-  EXPECT_EQ(f.dialogs.Messages(),
-            std::vector<QString>{"Zeb-Kin|Cannot open file " + folder.Last()});
-  EXPECT_EQ(f.form->CSpinEdit3->Value(), 10);
-  EXPECT_EQ(f.form->TrackBar12->Position(), 0);
+TEST(SettingsStartUpAndClose, UnreadableLastUsedFileEndsStartUpUntouched) {
+  struct TCase {
+    const char* what;
+    bool unprivileged;
+    std::function<void(const TSettingsFolder&)> spoil;
+  };
+  const TCase cases[] = {
+      {"no read permission", true,
+       [](const TSettingsFolder& d) {
+         TLines lines = DefaultSettingsLines();
+         lines[0] = "77";  // not the defaults, so writing them over it would show
+         d.WriteLast(lines);
+         QFile::setPermissions(d.Last(), QFileDevice::WriteOwner);
+         LetOthersReach(d.ProgramDir());
+       }},
+      // Opens for every user, root included, but reading the start of this process's memory fails.
+      {"read fails", false,
+       [](const TSettingsFolder& d) { QFile::link("/proc/self/mem", d.Last()); }},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TSettingsFolder folder;
+    c.spoil(folder);
+    const QString link = QFileInfo(folder.Last()).symLinkTarget();
+    const QByteArray bytes = ReadAll(folder.Last());
+    TScriptedDialogs dialogs;
+    TRecordingRunner runner;
+    QString error;
+    const auto start = [&] {
+      try {
+        TForm1 form(folder.ExeFile(), dialogs, runner);
+      } catch (const EFOpenError& e) {
+        error = QString::fromLocal8Bit(e.what());
+      }
+    };
+    if (c.unprivileged)
+      RunUnprivileged(start);
+    else
+      start();
+    // The error leaves the constructor for the program's own report; the window never runs, so
+    // no close writes the defaults over the user's set.
+    EXPECT_EQ(error, "Cannot open file " + folder.Last());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(QFileInfo(folder.Last()).symLinkTarget(), link);
+    EXPECT_EQ(ReadAll(folder.Last()), bytes);
+  }
 }
 
 TEST(SettingsStartUpAndClose, UnwritableLastUsedFileReportedOnceAndTheWindowCloses) {

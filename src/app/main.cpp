@@ -21,6 +21,8 @@ int main(int argc, char* argv[]) {
     form.show();
     app.exec();
   } catch (...) {
+    // A start-up error (such as an unreadable last-used settings file) ends the program after
+    // this report; the window was never shown, so no close overwrites anything.
     dialogs.SetParent(nullptr);  // the window is gone by now
     zk::ReportException(dialogs, std::current_exception());
   }

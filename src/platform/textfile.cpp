@@ -46,6 +46,9 @@ TLines LoadLines(const QString& path) {
 
 void SaveLines(const QString& path, const TLines& lines) {
   QSaveFile file(path);
+  // A folder that cannot hold the temporary must not fail the save of a file that is itself
+  // writable: that one is then written in place. An unwritable file still fails.
+  file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly)) throw EFCreateError(path.toStdString());
   const std::string text = JoinLines(lines);
   if (file.write(text.data(), static_cast<qint64>(text.size())) !=

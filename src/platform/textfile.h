@@ -22,7 +22,8 @@ TLines LoadLines(const QString& path);
 
 // Writes the lines, each followed by CR LF, replacing any file of that name. The new text is
 // written beside the target and renamed over it when complete, so a failure never truncates the
-// old file. Throws EFCreateError when the file cannot be created or written.
+// old file; only where the folder cannot take a new file is a writable target written in place.
+// Throws EFCreateError when the file cannot be created or written.
 void SaveLines(const QString& path, const TLines& lines);
 
 }  // namespace zk

@@ -3,7 +3,6 @@
 
 #include "settings/settingsfiles.h"
 
-#include "platform/application.h"
 #include "platform/files.h"
 #include "settings/settingsformat.h"
 #include "ui/mainform.h"
@@ -23,9 +22,7 @@ bool AskSettingsName(IDialogs& dialogs, const QString& programDir, QString& name
     if (!dialogs.InputQuery("Save Settings", "Please enter a name for the settings file", name))
       return false;
     if (!IsUsableSettingsName(name)) {
-      ShowStop(dialogs,
-               "A settings name cannot contain \"/\" and cannot be \".\" or \"..\".\n"
-               "Please choose another name.",
+      ShowStop(dialogs, "A settings name cannot contain \"/\".\nPlease choose another name.",
                "invalid name");
       continue;
     }
@@ -111,9 +108,9 @@ void TForm1::FormClose(QObject*) {
 void TForm1::LoadSettingsAtStartUp() {
   ComboBox1->addItems(ListDirectory(SettingsFolder(ProgramDir), "*.zks", true, true));
   ComboBox1->SetItemIndex(-1);  // adding to an empty list picks the first item
-  // An existing but unreadable last-used file is reported; the window starts with the designed
-  // defaults instead of not starting at all.
-  RunGuarded(Dialogs(), [this] { ComboBox1Change(nullptr); });
+  // An existing but unreadable last-used file ends start-up with its error: running on with the
+  // defaults would write them over the user's set at close.
+  ComboBox1Change(nullptr);
 }
 
 }  // namespace zk

@@ -14,8 +14,8 @@ QString NamedSettingsPath(const QString& programDir, const QString& name);
 // The file of the set restored at start-up and saved at close.
 QString LastSettingsPath(const QString& programDir);
 
-// False for a name whose file would lie outside the settings folder (it holds the path
-// delimiter) or that the listing could never show again ("." and "..").
+// False for a name whose file would lie outside the settings folder: one that holds the path
+// delimiter. Any other name, "." and ".." included, is a file name within the folder.
 bool IsUsableSettingsName(const QString& name);
 
 // Where a new name goes among items: before the first whose upper-cased text is greater,

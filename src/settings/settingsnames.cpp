@@ -20,9 +20,7 @@ QString LastSettingsPath(const QString& programDir) {
 }
 
 bool IsUsableSettingsName(const QString& name) {
-  // "." and ".." would be written as "..zks" and "...zks", which the listing strips to names it
-  // then drops.
-  return !name.contains(QLatin1Char(PathDelim)) && name != "." && name != "..";
+  return !name.contains(QLatin1Char(PathDelim));
 }
 
 int SettingsNameInsertIndex(const QStringList& items, const QString& name) {

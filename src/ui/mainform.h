@@ -20,7 +20,8 @@ class TForm1 : public QWidget {
  public:
   // Builds the window for a launcher whose executable is exeFile, then runs start-up: the slider
   // table, ProgramDir and GameDir, the game check, and the settings steps. When the game is
-  // missing it reports that and TerminateRequested() is true: the window must not be shown.
+  // missing it reports that and TerminateRequested() is true: the window must not be shown. A
+  // last-used settings file that exists but cannot be read throws EFOpenError, unreported.
   TForm1(const QString& exeFile, IDialogs& dialogs, IProcessRunner& runner);
   ~TForm1() override;
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Real window: closing the launcher writes lastsettings.zks, and the next start restores it.
+# Real window: closing the launcher writes lastsettings.zks, and the next start restores it; a
+# lastsettings.zks the launcher cannot read ends the start after the report, and keeps its bytes.
 # Called as: bash settings_close.sh LAUNCHER STANDIN DEMOTOOL WORKDIR
 set -euo pipefail
 
@@ -94,6 +95,46 @@ run_and_close() {
   pid=""
 }
 
+# The window titled exactly $1, if one is visible.
+find_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
+
+# Starts the launcher as a user who may not read lastsettings.zks (root reads anything: run as
+# nobody then), expects the report titled "Zeb-Kin" and no main window, answers the report and
+# waits for the program to end.
+run_unreadable() {
+  chmod 200 "$last"
+  if [ "$(id -u)" = 0 ]; then
+    # nobody must reach the launcher's folder and the display's key.
+    local dir="$workdir/Duke3D/zebkin"
+    while [ "$dir" != / ]; do chmod o+x "$dir"; dir=$(dirname "$dir"); done
+    cp "$XAUTHORITY" "$workdir/xauth" && chmod 644 "$workdir/xauth"
+    XAUTHORITY="$workdir/xauth" HOME=/nonexistent XDG_RUNTIME_DIR= \
+      setpriv --reuid=65534 --regid=65534 --clear-groups "$launcher" &
+  else
+    "$launcher" &
+  fi
+  pid=$!
+  local report="" i
+  for i in $(seq 200); do
+    report=$(find_window Zeb-Kin)
+    [ -n "$report" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the launcher ended without a report"
+    sleep 0.1
+  done
+  [ -n "$report" ] || fail "no report titled \"Zeb-Kin\" for the unreadable lastsettings.zks"
+  [ -z "$(find_window 'Zeb-Kin Setup')" ] || fail "the window was shown before the report"
+  send_close_request "$report" || fail "could not answer the report"
+  for i in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    [ -z "$(find_window 'Zeb-Kin Setup')" ] || fail "the window opened after the report"
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the launcher did not end after the report"
+  wait "$pid" || fail "the launcher ended with an error after the report"
+  pid=""
+  chmod 644 "$last"
+}
+
 # Line N of the last-used file, without its CR.
 line() { sed -n "$1p" "$last" | tr -d '\r'; }
 
@@ -115,4 +156,9 @@ run_and_close
 [ "$(line 1)" = 123 ] || fail "respawn time not restored: line 1 is $(line 1)"
 [ "$(line 20)" = 5 ] || fail "pistol shooting rate not restored: line 20 is $(line 20)"
 [ "$(wc -l <"$last")" -eq 39 ] || fail "the second close wrote $(wc -l <"$last") lines"
-echo "settings_close: lastsettings.zks written at close and restored at the next start"
+
+before=$(sha256sum <"$last")
+run_unreadable
+[ "$(sha256sum <"$last")" = "$before" ] || fail "the unreadable lastsettings.zks was overwritten"
+echo "settings_close: lastsettings.zks written at close and restored at the next start;" \
+  "an unreadable one ends the start and is kept"

@@ -1,0 +1,67 @@
+#include "support/unprivileged.h"
+
+#include <grp.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace zk::test {
+
+namespace {
+
+[[noreturn]] void Die(const char* what) {
+  // Carrying on with the ids half switched would run every later test as the wrong user.
+  std::perror(what);
+  std::abort();
+}
+
+// Switches the effective ids for its lifetime. The saved user id stays 0, so the switch back is
+// allowed; glibc applies the change to every thread of the process.
+class TEffectiveIds {
+ public:
+  TEffectiveIds() {
+    const int count = getgroups(0, nullptr);
+    if (count < 0) Die("getgroups");
+    groups_.resize(static_cast<size_t>(count));
+    if (getgroups(count, groups_.data()) < 0) Die("getgroups");
+    if (setgroups(0, nullptr) != 0) Die("setgroups");
+    if (setegid(kUnprivilegedId) != 0) Die("setegid");
+    if (seteuid(kUnprivilegedId) != 0) Die("seteuid");
+  }
+  ~TEffectiveIds() {
+    if (seteuid(0) != 0) Die("seteuid back");
+    if (setegid(0) != 0) Die("setegid back");
+    if (setgroups(groups_.size(), groups_.data()) != 0) Die("setgroups back");
+  }
+  TEffectiveIds(const TEffectiveIds&) = delete;
+  TEffectiveIds& operator=(const TEffectiveIds&) = delete;
+
+ private:
+  std::vector<gid_t> groups_;
+};
+
+}  // namespace
+
+void RunUnprivileged(const std::function<void()>& body) {
+  if (geteuid() != 0) {
+    body();
+    return;
+  }
+  TEffectiveIds ids;
+  body();
+}
+
+void LetOthersReach(const QString& folder) {
+  const auto others = QFileDevice::ReadOther | QFileDevice::ExeOther;
+  QFile::setPermissions(folder, QFileInfo(folder).permissions() | others);
+  for (QDir dir = QFileInfo(folder).absoluteDir(); !dir.isRoot(); dir.cdUp()) {
+    const QFileDevice::Permissions mode = QFileInfo(dir.absolutePath()).permissions();
+    if (!(mode & QFileDevice::ExeOther)) QFile::setPermissions(dir.absolutePath(), mode | others);
+  }
+}
+
+}  // namespace zk::test
