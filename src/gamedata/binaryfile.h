@@ -9,6 +9,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/replacingfile.h"
+
 namespace zk::binary {
 
 inline std::uint16_t Get16(const unsigned char* p) {
@@ -48,44 +50,7 @@ inline bool ReadExactly(std::istream& in, void* buffer, std::int64_t n) {
   return in && in.gcount() == n;
 }
 
-// An output file that replaces its target only when Commit succeeds; otherwise the target is
-// left as it was and the temporary beside it is removed.
-class TReplacingFile {
- public:
-  explicit TReplacingFile(const std::string& target)
-      : target_(Utf8Path(target)), temp_(Utf8Path(target + ".part")) {
-    out_.open(temp_, std::ios::binary | std::ios::trunc);
-  }
-  ~TReplacingFile() {
-    if (committed_) return;
-    if (out_.is_open()) out_.close();
-    std::error_code ignored;
-    std::filesystem::remove(temp_, ignored);
-  }
-  TReplacingFile(const TReplacingFile&) = delete;
-  TReplacingFile& operator=(const TReplacingFile&) = delete;
-
-  bool IsOpen() const { return out_.is_open() && out_.good(); }
-
-  bool Write(const void* data, std::size_t n) {
-    out_.write(static_cast<const char*>(data), static_cast<std::streamsize>(n));
-    return out_.good();
-  }
-
-  bool Commit() {
-    out_.close();
-    if (out_.fail()) return false;
-    std::error_code error;
-    std::filesystem::rename(temp_, target_, error);
-    committed_ = !error;
-    return committed_;
-  }
-
- private:
-  std::filesystem::path target_;
-  std::filesystem::path temp_;
-  std::ofstream out_;
-  bool committed_ = false;
-};
+// Outputs replace their target only once complete.
+using TReplacingFile = zk::TReplacingFile;
 
 }  // namespace zk::binary

@@ -1,27 +1,21 @@
 #include "platform/application.h"
 
-#include <QCoreApplication>
-#include <QString>
 #include <stdexcept>
+#include <string>
 
 namespace zk {
 
-void ProcessMessages() {
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
 void ReportException(IDialogs& dialogs, std::exception_ptr error) {
-  QString text;
+  std::string text;
   try {
     if (error) std::rethrow_exception(error);
   } catch (const std::exception& e) {
-    text = QString::fromLocal8Bit(e.what());
+    text = e.what();
   } catch (...) {
     // An exception of a kind without text is reported with an empty text.
   }
   try {
-    dialogs.MessageBox(text, QString::fromLatin1(ApplicationTitle), TMsgIcon::Stop,
-                       TMsgButtons::Ok);
+    dialogs.MessageBox(text, ApplicationTitle, TMsgIcon::Stop, TMsgButtons::Ok);
   } catch (...) {
     // The report itself must never throw into the event loop.
   }

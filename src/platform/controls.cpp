@@ -1,98 +1,242 @@
 #include "platform/controls.h"
 
-#include <QKeyEvent>
+#include <algorithm>
 #include <climits>
 
 namespace zk {
 
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(left, top, width, height);
+TControl::TControl(TControlKind kind, std::string name, TControl* parent, TBounds bounds,
+                   std::string caption)
+    : kind_(kind),
+      name_(std::move(name)),
+      parent_(parent),
+      bounds_(bounds),
+      caption_(std::move(caption)) {}
+
+TControl::~TControl() = default;
+
+void TControl::Changed() {
+  if (peer_) peer_->Sync();
 }
 
-TTrackBar::TTrackBar(QWidget* parent, int min, int max, int position, bool ticks)
-    : QSlider(Qt::Horizontal, parent) {
-  setRange(min, max);
-  setValue(position);
-  setSingleStep(1);
-  setPageStep(1);
-  setTickPosition(ticks ? QSlider::TicksBelow : QSlider::NoTicks);
-  setTickInterval(1);
+void TControl::SetBounds(const TBounds& bounds) {
+  bounds_ = bounds;
+  Changed();
 }
 
-TCSpinEdit::TCSpinEdit(QWidget* parent, int minValue, int maxValue, int increment, int value)
-    : QSpinBox(parent), minValue_(minValue), maxValue_(maxValue) {
-  if (minValue == maxValue)
-    setRange(INT_MIN, INT_MAX);
-  else
-    setRange(minValue, maxValue);
-  setSingleStep(increment);
-  setValue(value);
-  // The number changes only by the arrows and the Up/Down keys.
-  lineEdit()->setReadOnly(true);
-  setKeyboardTracking(false);
+void TControl::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  Changed();
 }
 
-TCheckBox::TCheckBox(QWidget* parent, const QString& caption, bool checked)
-    : QCheckBox(caption, parent) {
-  setChecked(checked);
+void TControl::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Changed();
 }
 
-TRadioButton::TRadioButton(QWidget* parent, const QString& caption, bool checked)
-    : QRadioButton(caption, parent) {
-  setChecked(checked);
+void TControl::SetVisible(bool visible) {
+  visible_ = visible;
+  Changed();
 }
 
-void TRadioButton::SetChecked(bool c) {
-  // Qt refuses to uncheck the checked button of an exclusive group; checking the other one
-  // unchecks it, which is what callers do next.
-  setChecked(c);
+void TControl::SetFont(const TFontTraits& font) {
+  font_ = font;
+  Changed();
 }
 
-TComboBox::TComboBox(QWidget* parent, const QStringList& items, int itemIndex) : QComboBox(parent) {
-  setEditable(false);
-  addItems(items);
-  setCurrentIndex(itemIndex);
+TTrackBar::TTrackBar(TControl* parent, std::string name, TBounds bounds, int min, int max,
+                     int position, bool ticks)
+    : TControl(TControlKind::TrackBar, std::move(name), parent, bounds),
+      min_(min),
+      max_(max),
+      position_(std::clamp(position, min, max)),
+      ticks_(ticks) {}
+
+void TTrackBar::SetPosition(int position) {
+  position_ = std::clamp(position, min_, max_);
+  Changed();
 }
 
-QStringList TComboBox::Items() const {
-  QStringList items;
-  for (int i = 0; i < count(); ++i) items << itemText(i);
-  return items;
+TCSpinEdit::TCSpinEdit(TControl* parent, std::string name, TBounds bounds, int minValue,
+                       int maxValue, int increment, int value)
+    : TControl(TControlKind::SpinEdit, std::move(name), parent, bounds),
+      minValue_(minValue),
+      maxValue_(maxValue),
+      increment_(increment),
+      value_(Clamp(value)) {}
+
+int TCSpinEdit::Clamp(long long value) const {
+  if (Bounded()) return static_cast<int>(std::clamp<long long>(value, minValue_, maxValue_));
+  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-TEdit::TEdit(QWidget* parent, bool enabled) : QLineEdit(parent) {
-  setEnabled(enabled);
+void TCSpinEdit::SetValue(int value) {
+  value_ = Clamp(value);
+  Changed();
 }
 
-TMemo::TMemo(QWidget* parent, const QStringList& lines, bool visible)
-    : QPlainTextEdit(parent), lines_(lines) {
-  setPlainText(lines.join('\n'));
-  setReadOnly(true);
-  setVisible(visible);
+void TCSpinEdit::UserStep(int direction) {
+  if (!Enabled()) return;
+  SetValue(Clamp(static_cast<long long>(value_) + static_cast<long long>(direction) * increment_));
 }
 
-TButton::TButton(QWidget* parent, const QString& caption) : QPushButton(caption, parent) {}
+TCheckBox::TCheckBox(TControl* parent, std::string name, TBounds bounds, std::string caption,
+                     bool checked)
+    : TControl(TControlKind::CheckBox, std::move(name), parent, bounds, std::move(caption)),
+      checked_(checked) {}
 
-TLabel::TLabel(QWidget* parent, const QString& caption, int left, int top)
-    : QLabel(caption, parent) {
-  move(left, top);
-  adjustSize();
+void TCheckBox::SetChecked(bool checked) {
+  checked_ = checked;
+  Changed();
 }
 
-TGroupBox::TGroupBox(QWidget* parent, const QString& caption) : QGroupBox(caption, parent) {
-  // A type selector styles the group box itself; its children keep the window's font and colours.
-  setStyleSheet("QGroupBox { font-weight: bold; color: red; }");
+void TCheckBox::UserClick() {
+  if (!Enabled()) return;
+  SetChecked(!checked_);
+  if (OnClick) OnClick(this);
 }
 
-TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent), panel_(new QLabel(this)) {
-  // The grip would hide the panel text on a fixed-size window.
-  setSizeGripEnabled(false);
-  addWidget(panel_, 1);
+TRadioButton::TRadioButton(TControl* parent, std::string name, TBounds bounds,
+                           std::string caption, bool checked)
+    : TControl(TControlKind::RadioButton, std::move(name), parent, bounds, std::move(caption)),
+      checked_(checked) {}
+
+void TRadioButton::SetChecked(bool checked) {
+  checked_ = checked;
+  Changed();
+  if (!checked || !Parent()) return;
+  for (const auto& sibling : Parent()->Children()) {
+    if (sibling.get() == this || sibling->Kind() != TControlKind::RadioButton) continue;
+    auto* other = static_cast<TRadioButton*>(sibling.get());
+    if (other->checked_) {
+      other->checked_ = false;
+      other->Changed();
+    }
+  }
+}
+
+void TRadioButton::UserClick() {
+  if (Enabled()) SetChecked(true);
+}
+
+TComboBox::TComboBox(TControl* parent, std::string name, TBounds bounds,
+                     std::vector<std::string> items, int itemIndex)
+    : TControl(TControlKind::ComboBox, std::move(name), parent, bounds),
+      items_(std::move(items)),
+      itemIndex_(-1) {
+  if (itemIndex >= 0 && itemIndex < static_cast<int>(items_.size())) itemIndex_ = itemIndex;
+}
+
+void TComboBox::SetItemIndex(int index) {
+  itemIndex_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+  Changed();
+}
+
+std::string TComboBox::Text() const {
+  return itemIndex_ < 0 ? std::string() : items_[static_cast<std::size_t>(itemIndex_)];
+}
+
+void TComboBox::ClearItems() {
+  items_.clear();
+  itemIndex_ = -1;
+  Changed();
+}
+
+void TComboBox::AddItems(const std::vector<std::string>& items) {
+  items_.insert(items_.end(), items.begin(), items.end());
+  Changed();
+}
+
+void TComboBox::InsertItem(int index, const std::string& item) {
+  index = std::clamp(index, 0, static_cast<int>(items_.size()));
+  items_.insert(items_.begin() + index, item);
+  if (itemIndex_ >= index) ++itemIndex_;
+  Changed();
+}
+
+void TComboBox::DeleteItem(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  items_.erase(items_.begin() + index);
+  if (itemIndex_ == index)
+    itemIndex_ = -1;
+  else if (itemIndex_ > index)
+    --itemIndex_;
+  Changed();
+}
+
+void TComboBox::UserPick(int index) {
+  if (!Enabled() || index < 0 || index >= static_cast<int>(items_.size())) return;
+  SetItemIndex(index);
+  if (OnChange) OnChange(this);
+}
+
+TEdit::TEdit(TControl* parent, std::string name, TBounds bounds)
+    : TControl(TControlKind::Edit, std::move(name), parent, bounds) {}
+
+void TEdit::SetText(const std::string& text) {
+  text_ = text;
+  Changed();
+}
+
+TMemo::TMemo(TControl* parent, std::string name, TBounds bounds, std::vector<std::string> lines)
+    : TControl(TControlKind::Memo, std::move(name), parent, bounds), lines_(std::move(lines)) {}
+
+TButton::TButton(TControl* parent, std::string name, TBounds bounds, std::string caption)
+    : TControl(TControlKind::Button, std::move(name), parent, bounds, std::move(caption)) {}
+
+void TButton::Click() {
+  if (Enabled() && OnClick) OnClick(this);
+}
+
+TLabel::TLabel(TControl* parent, std::string name, int left, int top, std::string caption)
+    : TControl(TControlKind::Label, std::move(name), parent, {left, top, 0, 0},
+               std::move(caption)) {}
+
+TGroupBox::TGroupBox(TControl* parent, std::string name, TBounds bounds, std::string caption)
+    : TControl(TControlKind::GroupBox, std::move(name), parent, bounds, std::move(caption)) {}
+
+TTabSheet::TTabSheet(TControl* parent, std::string name, std::string caption)
+    : TControl(TControlKind::TabSheet, std::move(name), parent, {}, std::move(caption)) {}
+
+TPageControl::TPageControl(TControl* parent, std::string name, TBounds bounds)
+    : TControl(TControlKind::PageControl, std::move(name), parent, bounds) {}
+
+void TPageControl::SetActivePageIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(Children().size())) return;
+  activePage_ = index;
+  Changed();
+}
+
+TStatusBar::TStatusBar(TControl* parent, std::string name, TBounds bounds)
+    : TControl(TControlKind::StatusBar, std::move(name), parent, bounds) {}
+
+void TStatusBar::SetPanelText(const std::string& text) {
+  panelText_ = text;
+  Changed();
 }
 
 void TStatusBar::Repaint() {
-  panel_->repaint();
-  repaint();
+  if (Peer()) Peer()->Repaint();
+}
+
+TForm::TForm(std::string name, int clientWidth, int clientHeight, std::string caption)
+    : TControl(TControlKind::Form, std::move(name), nullptr, {0, 0, clientWidth, clientHeight},
+               std::move(caption)) {}
+
+void TForm::SetFormPeer(IFormPeer* peer) {
+  formPeer_ = peer;
+  SetPeer(peer);
+}
+
+void TForm::Close() {
+  if (formPeer_)
+    formPeer_->Close();
+  else
+    CloseQuery();
+}
+
+void TForm::ProcessMessages() {
+  if (formPeer_) formPeer_->ProcessMessages();
 }
 
 }  // namespace zk

@@ -1,10 +1,8 @@
 #pragma once
 // Every modal dialog of the program goes through IDialogs, so tests can script the answers and
-// read back the texts and titles that were shown.
+// read back the texts and titles that were shown. Texts are UTF-8.
 
-#include <QString>
-
-class QWidget;
+#include <string>
 
 namespace zk {
 
@@ -14,35 +12,25 @@ enum class TModalResult { Ok, Cancel, Yes, No };
 
 // What the open-file dialog is configured with.
 struct TOpenDialogSpec {
-  QString Filter;      // "Description (*.ext)|*.ext" pairs
-  QString DefaultExt;  // without the dot
+  std::string Filter;      // "Description (*.ext)|*.ext" pairs
+  std::string DefaultExt;  // without the dot
   bool FileMustExist = true;
   bool PathMustExist = true;
+  bool HideReadOnly = true;     // no read-only check box
+  bool EnableSizing = true;     // the dialog can be resized
+  bool DontAddToRecent = true;  // the choice is not added to the system's recent documents
 };
 
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
-  virtual TModalResult MessageBox(const QString& text, const QString& title, TMsgIcon icon,
-                                  TMsgButtons buttons) = 0;
+  virtual TModalResult MessageBox(const std::string& text, const std::string& title,
+                                  TMsgIcon icon, TMsgButtons buttons) = 0;
   // Shows value, returns true on OK with the entered text in value; false on Cancel.
-  virtual bool InputQuery(const QString& caption, const QString& prompt, QString& value) = 0;
+  virtual bool InputQuery(const std::string& caption, const std::string& prompt,
+                          std::string& value) = 0;
   // Returns true with the chosen file's full path, false when cancelled.
-  virtual bool OpenFile(const TOpenDialogSpec& spec, QString& fileName) = 0;
-};
-
-// The real dialogs, with Qt's message box, input dialog and (non-native) file dialog.
-class TQtDialogs : public IDialogs {
- public:
-  explicit TQtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-  void SetParent(QWidget* parent) { parent_ = parent; }
-  TModalResult MessageBox(const QString& text, const QString& title, TMsgIcon icon,
-                          TMsgButtons buttons) override;
-  bool InputQuery(const QString& caption, const QString& prompt, QString& value) override;
-  bool OpenFile(const TOpenDialogSpec& spec, QString& fileName) override;
-
- private:
-  QWidget* parent_;
+  virtual bool OpenFile(const TOpenDialogSpec& spec, std::string& fileName) = 0;
 };
 
 }  // namespace zk

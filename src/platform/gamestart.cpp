@@ -1,10 +1,14 @@
 #include "platform/gamestart.h"
 
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace zk {
 
@@ -28,23 +32,47 @@ bool ReadAt(std::ifstream& in, std::int64_t offset, unsigned char* buffer, std::
 }
 
 // "/s1" becomes "-s1"; "-map" and the map's name stay as they are.
-QStringList DashSwitches(QStringList switches) {
-  for (QString& s : switches)
-    if (s.startsWith(QLatin1Char('/'))) s[0] = QLatin1Char('-');
+std::vector<std::string> DashSwitches(std::vector<std::string> switches) {
+  for (std::string& s : switches)
+    if (!s.empty() && s[0] == '/') s[0] = '-';
   return switches;
 }
 
-QString FileName(const QString& path) {
-  return QFileInfo(path).fileName();
+std::string FileName(const std::string& path) {
+  return std::filesystem::u8path(path).filename().u8string();
+}
+
+bool IsExecutableFile(const std::string& path) {
+#ifdef _WIN32
+  (void)path;
+  return true;
+#else
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::u8path(path), error) &&
+         ::access(path.c_str(), X_OK) == 0;
+#endif
+}
+
+// A name is looked up in PATH; a text with a delimiter is a path of its own.
+std::string FindProgram(const std::string& name) {
+  if (name.find('/') != std::string::npos) return IsExecutableFile(name) ? name : std::string();
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path ? path : "");
+  std::string folder;
+  while (std::getline(folders, folder, ':')) {
+    const std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + name;
+    if (IsExecutableFile(candidate)) return candidate;
+  }
+  return {};
 }
 
 }  // namespace
 
-const QStringList& GameExecutableNames() {
+const std::vector<std::string>& GameExecutableNames() {
 #ifdef _WIN32
-  static const QStringList names = {"eDuke32.exe", "Duke3D.exe"};
+  static const std::vector<std::string> names = {"eDuke32.exe", "Duke3D.exe"};
 #else
-  static const QStringList names = {kNativeEngine, "eDuke32.exe", "Duke3D.exe"};
+  static const std::vector<std::string> names = {kNativeEngine, "eDuke32.exe", "Duke3D.exe"};
 #endif
   return names;
 }
@@ -67,12 +95,12 @@ TProgramKind InspectProgramFile(const std::string& path) {
   return pe ? TProgramKind::Windows : TProgramKind::Dos;
 }
 
-TStartPlan PlanGameStart(const TGameCommand& command, const QString& wine) {
+TStartPlan PlanGameStart(const TGameCommand& command, const std::string& wine) {
   TStartPlan plan;
-  const QString name = FileName(command.Executable);
-  const QStringList switches =
-      name == QLatin1String(kNativeEngine) ? DashSwitches(command.Switches) : command.Switches;
-  switch (InspectProgramFile(QFile::encodeName(command.Executable).toStdString())) {
+  const std::string name = FileName(command.Executable);
+  const std::vector<std::string> switches =
+      name == kNativeEngine ? DashSwitches(command.Switches) : command.Switches;
+  switch (InspectProgramFile(command.Executable)) {
     case TProgramKind::Unreadable:
       plan.Reason = name + " cannot be read.";
       return plan;
@@ -80,7 +108,7 @@ TStartPlan PlanGameStart(const TGameCommand& command, const QString& wine) {
       plan.Reason = name + " is a DOS program: it needs DOSBox and cannot be started from here.";
       return plan;
     case TProgramKind::Windows:
-      if (wine.isEmpty()) {
+      if (wine.empty()) {
         plan.Reason = name +
                       " is a Windows program. Install wine to run it on Linux, or set WINE to the "
                       "wine to use.";
@@ -88,10 +116,11 @@ TStartPlan PlanGameStart(const TGameCommand& command, const QString& wine) {
       }
       plan.CanStart = true;
       plan.Program = wine;
-      plan.Arguments = QStringList{command.Executable} + switches;
+      plan.Arguments = {command.Executable};
+      plan.Arguments.insert(plan.Arguments.end(), switches.begin(), switches.end());
       return plan;
     case TProgramKind::Other:
-      if (!QFileInfo(command.Executable).isExecutable()) {
+      if (!IsExecutableFile(command.Executable)) {
         plan.Reason = name + " is not marked as a program: allow it to run (chmod +x).";
         return plan;
       }
@@ -103,12 +132,9 @@ TStartPlan PlanGameStart(const TGameCommand& command, const QString& wine) {
   return plan;
 }
 
-QString FindWine() {
-  const QString chosen = qEnvironmentVariable("WINE");
-  if (chosen.isEmpty()) return QStandardPaths::findExecutable("wine");
-  if (!chosen.contains(QLatin1Char('/'))) return QStandardPaths::findExecutable(chosen);
-  const QFileInfo info(chosen);
-  return info.isFile() && info.isExecutable() ? chosen : QString();
+std::string FindWine() {
+  const char* chosen = std::getenv("WINE");
+  return FindProgram(chosen && *chosen ? chosen : "wine");
 }
 
 }  // namespace zk

@@ -1,8 +1,8 @@
 #include "platform/sysutils.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <cstdint>
+#include <cwchar>
+#include <cwctype>
 
 namespace zk {
 
@@ -50,19 +50,94 @@ int StrToIntDef(const std::string& text, int def) {
   return static_cast<int>(negative ? -value : value);
 }
 
-QString ExtractFilePath(const QString& path) {
-  const int i = path.lastIndexOf(QLatin1Char(PathDelim));
-  return i < 0 ? QString() : path.left(i + 1);
+std::string ExtractFilePath(const std::string& path) {
+#ifdef _WIN32
+  const std::size_t i = path.find_last_of("\\:");
+#else
+  const std::size_t i = path.rfind(PathDelim);
+#endif
+  return i == std::string::npos ? std::string() : path.substr(0, i + 1);
 }
 
-QString AnsiUpperCase(const QString& text) {
-  return QLocale().toUpper(text);
+namespace {
+
+// UTF-8 to wide characters and back; a byte that does not decode stands for itself, so no text
+// is lost on the way.
+std::wstring Widen(const std::string& text) {
+  std::wstring wide;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int extra = lead >= 0xF0 && lead < 0xF8 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    std::uint32_t code = extra == 0 ? lead : lead & (0x3Fu >> extra);
+    bool ok = lead < 0x80 || extra > 0;
+    for (int k = 1; ok && k <= extra; ++k) {
+      const std::size_t at = i + static_cast<std::size_t>(k);
+      ok = at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+      if (ok) code = (code << 6) | (static_cast<unsigned char>(text[at]) & 0x3Fu);
+    }
+    if (!ok) {
+      wide.push_back(static_cast<wchar_t>(lead));
+      ++i;
+      continue;
+    }
+    if (sizeof(wchar_t) == 2 && code > 0xFFFF) {
+      code -= 0x10000;
+      wide.push_back(static_cast<wchar_t>(0xD800 + (code >> 10)));
+      wide.push_back(static_cast<wchar_t>(0xDC00 + (code & 0x3FF)));
+    } else {
+      wide.push_back(static_cast<wchar_t>(code));
+    }
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return wide;
 }
 
-int AnsiCompareText(const QString& a, const QString& b) {
-  QCollator collator{QLocale()};
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  return collator.compare(a, b);
+void PutUtf8(std::string& out, std::uint32_t code) {
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else if (code < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+}
+
+std::string Narrow(const std::wstring& wide) {
+  std::string out;
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    std::uint32_t code = static_cast<std::uint32_t>(wide[i]);
+    if (sizeof(wchar_t) == 2 && code >= 0xD800 && code < 0xDC00 && i + 1 < wide.size()) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<std::uint32_t>(wide[++i]) - 0xDC00);
+    }
+    PutUtf8(out, code);
+  }
+  return out;
+}
+
+std::wstring UpperWide(const std::string& text) {
+  std::wstring wide = Widen(text);
+  for (wchar_t& c : wide) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  return wide;
+}
+
+}  // namespace
+
+std::string AnsiUpperCase(const std::string& text) {
+  return Narrow(UpperWide(text));
+}
+
+int AnsiCompareText(const std::string& a, const std::string& b) {
+  // The user's collation (set at start-up) over the upper-cased texts.
+  return std::wcscoll(UpperWide(a).c_str(), UpperWide(b).c_str());
 }
 
 }  // namespace zk

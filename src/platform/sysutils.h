@@ -1,13 +1,16 @@
 #pragma once
-// Small text and path helpers that the window and the subsystems share.
+// Small text and path helpers that the window and the subsystems share. Texts are UTF-8.
 
-#include <QString>
 #include <string>
 
 namespace zk {
 
-// The path delimiter of this system ("/" here, "\" on Windows).
+// The path delimiter of this system.
+#ifdef _WIN32
+inline constexpr char PathDelim = '\\';
+#else
 inline constexpr char PathDelim = '/';
+#endif
 
 // Integer conversion with a default: optional leading blanks, an optional sign, then decimal
 // digits, or hexadecimal digits after "$" or "0x"/"0X". Anything else, an empty text, or a
@@ -15,13 +18,14 @@ inline constexpr char PathDelim = '/';
 // signed, as the old conversion did ("$FFFFFFFF" is -1).
 int StrToIntDef(const std::string& text, int def);
 
-// The directory part of a path: its text up to and including the last delimiter, or empty.
-QString ExtractFilePath(const QString& path);
+// The directory part of a path: its text up to and including the last delimiter (or, on
+// Windows, drive colon), or empty.
+std::string ExtractFilePath(const std::string& path);
 
 // Locale-aware upper case of a text.
-QString AnsiUpperCase(const QString& text);
+std::string AnsiUpperCase(const std::string& text);
 
 // Locale-aware comparison that ignores case: <0, 0 or >0.
-int AnsiCompareText(const QString& a, const QString& b);
+int AnsiCompareText(const std::string& a, const std::string& b);
 
 }  // namespace zk

@@ -1,9 +1,11 @@
 #include "platform/textfile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "platform/errors.h"
+#include "platform/replacingfile.h"
 
 namespace zk {
 
@@ -36,25 +38,25 @@ std::string JoinLines(const TLines& lines) {
   return text;
 }
 
-TLines LoadLines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw EFOpenError(path.toStdString());
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw EFOpenError(path.toStdString());
-  return SplitLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+TLines LoadLines(const std::string& path) {
+  std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
+  if (!file) throw EFOpenError(path);
+  std::string bytes;
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  } catch (const std::exception&) {
+    // The stream library reports a failed read with an exception of its own wording.
+    throw EFOpenError(path);
+  }
+  if (file.bad()) throw EFOpenError(path);
+  return SplitLines(bytes);
 }
 
-void SaveLines(const QString& path, const TLines& lines) {
-  QSaveFile file(path);
-  // A folder that cannot hold the temporary must not fail the save of a file that is itself
-  // writable: that one is then written in place. An unwritable file still fails.
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) throw EFCreateError(path.toStdString());
+void SaveLines(const std::string& path, const TLines& lines) {
+  TReplacingFile file(path);
+  if (!file.IsOpen()) throw EFCreateError(path);
   const std::string text = JoinLines(lines);
-  if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-          static_cast<qint64>(text.size()) ||
-      !file.commit())
-    throw EFCreateError(path.toStdString());
+  if (!file.Write(text.data(), text.size()) || !file.Commit()) throw EFCreateError(path);
 }
 
 }  // namespace zk

@@ -1,7 +1,6 @@
 #pragma once
 // Text line files: 8-bit lines, split at CR LF, LF or CR when read, CR LF after each when written.
 
-#include <QString>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,12 +17,12 @@ TLines SplitLines(std::string_view text);
 std::string JoinLines(const TLines& lines);
 
 // Reads a whole file as lines. Throws EFOpenError when it cannot be opened or read.
-TLines LoadLines(const QString& path);
+TLines LoadLines(const std::string& path);
 
 // Writes the lines, each followed by CR LF, replacing any file of that name. The new text is
 // written beside the target and renamed over it when complete, so a failure never truncates the
-// old file; only where the folder cannot take a new file is a writable target written in place.
-// Throws EFCreateError when the file cannot be created or written.
-void SaveLines(const QString& path, const TLines& lines);
+// old file; where no file can be made beside it but the target itself is writable, the target
+// is written in place. Throws EFCreateError when the file cannot be created or written.
+void SaveLines(const std::string& path, const TLines& lines);
 
 }  // namespace zk

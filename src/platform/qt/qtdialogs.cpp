@@ -1,4 +1,4 @@
-#include "platform/dialogs.h"
+#include "platform/qt/qtdialogs.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -6,11 +6,17 @@
 
 namespace zk {
 
-TModalResult TQtDialogs::MessageBox(const QString& text, const QString& title, TMsgIcon icon,
-                                    TMsgButtons buttons) {
+namespace {
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+}  // namespace
+
+TModalResult TQtDialogs::MessageBox(const std::string& text, const std::string& title,
+                                    TMsgIcon icon, TMsgButtons buttons) {
   QMessageBox box(parent_);
-  box.setWindowTitle(title);
-  box.setText(text);
+  box.setWindowTitle(Q(title));
+  box.setText(Q(text));
   switch (icon) {
     case TMsgIcon::None:
       box.setIcon(QMessageBox::NoIcon);
@@ -40,29 +46,30 @@ TModalResult TQtDialogs::MessageBox(const QString& text, const QString& title, T
   return TModalResult::Ok;
 }
 
-bool TQtDialogs::InputQuery(const QString& caption, const QString& prompt, QString& value) {
+bool TQtDialogs::InputQuery(const std::string& caption, const std::string& prompt,
+                            std::string& value) {
   QInputDialog dialog(parent_);
-  dialog.setWindowTitle(caption);
-  dialog.setLabelText(prompt);
-  dialog.setTextValue(value);
+  dialog.setWindowTitle(Q(caption));
+  dialog.setLabelText(Q(prompt));
+  dialog.setTextValue(Q(value));
   if (dialog.exec() != QDialog::Accepted) return false;
-  value = dialog.textValue();
+  value = dialog.textValue().toStdString();
   return true;
 }
 
-bool TQtDialogs::OpenFile(const TOpenDialogSpec& spec, QString& fileName) {
+bool TQtDialogs::OpenFile(const TOpenDialogSpec& spec, std::string& fileName) {
   // "Description (*.ext)|*.ext|..." becomes Qt's "Description (*.ext);;..." filter list.
-  const QStringList parts = spec.Filter.split('|');
+  const QStringList parts = Q(spec.Filter).split('|');
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i];
   QFileDialog dialog(parent_);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setNameFilters(filters);
-  dialog.setDefaultSuffix(spec.DefaultExt);
+  dialog.setDefaultSuffix(Q(spec.DefaultExt));
   dialog.setFileMode(spec.FileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  fileName = dialog.selectedFiles().first();
+  fileName = dialog.selectedFiles().first().toStdString();
   return true;
 }
 

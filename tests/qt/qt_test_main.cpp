@@ -1,4 +1,4 @@
-// Test entry: a headless QApplication for every test.
+// Test entry of the Qt backend's tests: a headless QApplication for every test.
 
 #include <gtest/gtest.h>
 

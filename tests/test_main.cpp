@@ -1,0 +1,8 @@
+// Test entry of the core's tests: no toolkit.
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
