@@ -93,6 +93,8 @@ class TControl {
   void SetVisible(bool visible);
   const TFontTraits& Font() const { return font_; }
   void SetFont(const TFontTraits& font);
+  // The place among its siblings in the keyboard's focus order; equal values keep design order.
+  int TabOrder = 0;
 
   // Creates a child of this control, owned by it, and returns it.
   template <typename T, typename... Args>
