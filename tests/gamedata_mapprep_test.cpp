@@ -29,7 +29,7 @@ class MapPrepTest : public ::testing::Test {
   }
   std::vector<std::string> Messages() const { return fixture_->dialogs.Messages(); }
 
-  TGameFolder folder_;
+  TGameFolder folder_{TGameFolder::WithGame};
   std::unique_ptr<TFormFixture> fixture_;
 };
 

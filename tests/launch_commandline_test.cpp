@@ -67,7 +67,7 @@ TEST(LaunchCommandLine, ComposedPieceByPiece) {
 // The options as the controls hold them at the moment of the launch; a respawn box counts as
 // checked even while the window has it disabled.
 TEST(LaunchCommandLine, OptionsReadFromTheWindow) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
   TForm1& form = *f.form;
   TLaunchOptions defaults = ReadLaunchOptions(form);
@@ -103,7 +103,7 @@ TEST(LaunchCommandLine, ExecutableChoicePrefersNativeThenEDuke32) {
       {true, false, false, "eduke32"},     {false, false, false, ""},
   };
   for (const Case& c : cases) {
-    TGameFolder folder(TGameFolder::WithoutGame);
+    TGameFolder folder;
     if (c.native) folder.WriteGameFile("eduke32");
     if (c.eduke) folder.WriteGameFile("eDuke32.exe");
     if (c.duke3d) folder.WriteGameFile("Duke3D.exe");

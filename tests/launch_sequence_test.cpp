@@ -72,7 +72,7 @@ class LaunchSequence : public ::testing::Test {
     f = std::make_unique<TFormFixture>(folder);
     return *f->form;
   }
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   std::unique_ptr<TFormFixture> f;
 };
 
@@ -253,7 +253,7 @@ TEST_F(LaunchSequence, EachEndLeavesItsFiles) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TGameFolder game;
+    TGameFolder game{TGameFolder::WithGame};
     LayOutGame(game);
     c.beforeStartUp(game);
     TFormFixture run(game);

@@ -70,22 +70,16 @@ namespace fs = std::filesystem;
 using test::FsPath;
 using test::ReadBytes;
 
-class TempDirTest : public ::testing::Test, protected test::TTempFolder {
- protected:
-  static void Write(const std::string& path, const std::string& bytes) {
-    ASSERT_TRUE(test::WriteBytes(path, bytes));
-  }
-  static std::string Read(const std::string& path) { return ReadBytes(path); }
-};
+class TempDirTest : public ::testing::Test, protected test::TTempFolder {};
 
 TEST_F(TempDirTest, TextLineFilesRoundTripWithCrLf) {
   const std::string path = Path("t.txt");
-  Write(path, "one\ntwo\r\nthree");
+  ASSERT_TRUE(test::WriteBytes(path, "one\ntwo\r\nthree"));
   const TLines lines = LoadLines(path);
   EXPECT_EQ(lines, (TLines{"one", "two", "three"}));
-  Write(path, "a much longer old content that must disappear");
+  ASSERT_TRUE(test::WriteBytes(path, "a much longer old content that must disappear"));
   SaveLines(path, lines);
-  EXPECT_EQ(Read(path), "one\r\ntwo\r\nthree\r\n");
+  EXPECT_EQ(ReadBytes(path), "one\r\ntwo\r\nthree\r\n");
 }
 
 TEST_F(TempDirTest, TextLineFileErrorsNameThePath) {
@@ -107,17 +101,17 @@ TEST_F(TempDirTest, TextLineFileErrorsNameThePath) {
 
 TEST_F(TempDirTest, FileFunctions) {
   const std::string a = Path("a.bin");
-  Write(a, "abc");
+  ASSERT_TRUE(test::WriteBytes(a, "abc"));
   EXPECT_TRUE(FileExists(a));
   EXPECT_FALSE(FileExists(Dir()));  // a directory is no file
   EXPECT_FALSE(FileExists(Path("b.bin")));
 
   const std::string b = Path("b.bin");
-  Write(b, "a longer target that is replaced");
+  ASSERT_TRUE(test::WriteBytes(b, "a longer target that is replaced"));
   EXPECT_TRUE(CopyFile(a, b));
-  EXPECT_EQ(Read(b), "abc");
+  EXPECT_EQ(ReadBytes(b), "abc");
   EXPECT_FALSE(CopyFile(Path("none"), b));
-  EXPECT_EQ(Read(b), "abc");
+  EXPECT_EQ(ReadBytes(b), "abc");
 
   EXPECT_TRUE(DeleteFile(b));
   EXPECT_FALSE(FileExists(b));
@@ -132,7 +126,7 @@ TEST_F(TempDirTest, FileFunctions) {
 TEST_F(TempDirTest, CopyOntoTheSameFileFailsAndLeavesIt) {
   const std::string map = Path("Zeb-Kin.map");
   const std::string bytes("the user's map");
-  Write(map, bytes);
+  ASSERT_TRUE(test::WriteBytes(map, bytes));
   ASSERT_TRUE(fs::create_directories(FsPath(Path("sub"))));
   fs::create_symlink(FsPath(map), FsPath(Path("link.map")));
   ASSERT_EQ(::link(map.c_str(), Path("hard.map").c_str()), 0);
@@ -149,7 +143,7 @@ TEST_F(TempDirTest, CopyOntoTheSameFileFailsAndLeavesIt) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_FALSE(CopyFile(c.from, c.to));
-    EXPECT_EQ(Read(map), bytes);
+    EXPECT_EQ(ReadBytes(map), bytes);
     EXPECT_TRUE(fs::is_symlink(FsPath(Path("link.map"))));
   }
   // No temporary left.
@@ -158,11 +152,11 @@ TEST_F(TempDirTest, CopyOntoTheSameFileFailsAndLeavesIt) {
 }
 
 TEST_F(TempDirTest, FindFilesMatchesPlainFilesOnly) {
-  Write(Path("Fast.zks"), "");
-  Write(Path("my.set.zks"), "");
-  Write(Path(".hidden.zks"), "");
-  Write(Path("other.txt"), "");
-  Write(Path("UPPER.ZKS"), "");
+  ASSERT_TRUE(test::WriteBytes(Path("Fast.zks"), ""));
+  ASSERT_TRUE(test::WriteBytes(Path("my.set.zks"), ""));
+  ASSERT_TRUE(test::WriteBytes(Path(".hidden.zks"), ""));
+  ASSERT_TRUE(test::WriteBytes(Path("other.txt"), ""));
+  ASSERT_TRUE(test::WriteBytes(Path("UPPER.ZKS"), ""));
   fs::create_directories(FsPath(Path("dir.zks")));
   std::vector<std::string> found = FindFiles(Dir(), "*.zks");
   std::sort(found.begin(), found.end());

@@ -22,7 +22,7 @@ namespace {
 // A window started in a game folder that holds the game.
 struct TScriptWindow {
   TForm1& form() { return *f.form; }
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f{folder};
 };
 

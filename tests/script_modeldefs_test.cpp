@@ -69,7 +69,7 @@ TEST(WriteModelDefinitions, WrittenOnlyWithModelAndSkin) {
       {true, true, " /hzebkin.def"},
   };
   for (const Case& c : cases) {
-    TGameFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     if (c.md3) folder.WriteGameFile(kMd3);
     if (c.jpg) folder.WriteGameFile(kJpg);
     TFormFixture f(folder);
@@ -79,7 +79,7 @@ TEST(WriteModelDefinitions, WrittenOnlyWithModelAndSkin) {
 }
 
 TEST(WriteModelDefinitions, ReplacesTheFileByteForByte) {
-  TGameFolder folder(TGameFolder::WithoutGame);
+  TGameFolder folder;
   folder.WriteGameFile("Duke3D.exe");  // either game will be given the file
   folder.WriteGameFile(kMd3);
   folder.WriteGameFile(kJpg);
@@ -95,7 +95,7 @@ TEST(WriteModelDefinitions, ReplacesTheFileByteForByte) {
 }
 
 TEST(WriteModelDefinitions, UncreatableFileRaisesItsError) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteGameFile(kMd3);
   folder.WriteGameFile(kJpg);
   const std::string def = folder.GameDir() + "zebkin.def";

@@ -79,7 +79,7 @@ TEST(SettingsFiles, NewNamesInsertedByUpperCasedBytes) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.expected.back());
-    TGameFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     for (const std::string& name : c.existing) folder.WriteNamed(name, DefaultSettingsLines());
     TFormFixture f(folder);
     for (const std::string& name : c.saved) Save(f, name);
@@ -91,7 +91,7 @@ TEST(SettingsFiles, NewNamesInsertedByUpperCasedBytes) {
 }
 
 TEST(SettingsFiles, SaveCreatesTheFolderAndWritesTheCurrentOptions) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
   ChangeOptions(*f.form);
   Save(f, "mine");
@@ -106,7 +106,7 @@ TEST(SettingsFiles, SaveCreatesTheFolderAndWritesTheCurrentOptions) {
 }
 
 TEST(SettingsFiles, OverwriteNoAsksAgainAndCancelSavesNothing) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteNamed("fast", DefaultSettingsLines());
   TFormFixture f(folder);
   ChangeOptions(*f.form);
@@ -127,7 +127,7 @@ TEST(SettingsFiles, OverwriteNoAsksAgainAndCancelSavesNothing) {
 }
 
 TEST(SettingsFiles, OverwriteYesReplacesTheFileBesideItWithoutASecondEntry) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteNamed("fast", DefaultSettingsLines());
   // A second name for the old file's content: replacing by write-beside-and-rename leaves it
   // whole, where truncating and rewriting in place would change it too.
@@ -156,7 +156,7 @@ TEST(SettingsFiles, NamesAreUsedAsTyped) {
                          {"x.zks", true}, {"back\\slash", true}, {".", false},  {"..", false}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.name);
-    TGameFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     {
       TFormFixture f(folder);
       ChangeOptions(*f.form);
@@ -179,7 +179,7 @@ TEST(SettingsFiles, NamesAreUsedAsTyped) {
 TEST(SettingsFiles, NamesOutsideTheFolderRefusedAndAskedAgain) {
   for (const std::string name : {"../../x", "sub/x", "/", "./x"}) {
     SCOPED_TRACE(name);
-    TGameFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     TFormFixture f(folder);
     f.dialogs.inputAnswers = {{true, name}, {true, "ok"}};
     f.form->Button3->Click();
@@ -198,7 +198,7 @@ TEST(SettingsFiles, NamesOutsideTheFolderRefusedAndAskedAgain) {
 }
 
 TEST(SettingsFiles, FailedWriteReportedAndNameNotListed) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteProgramFile("botsettings", "a file where the folder should be");
   TFormFixture f(folder);
   Save(f, "lost");
@@ -207,7 +207,7 @@ TEST(SettingsFiles, FailedWriteReportedAndNameNotListed) {
 }
 
 TEST(SettingsFiles, PickLoadsTheNamedSet) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TLines lines = DefaultSettingsLines();
   lines[0] = "321";
   folder.WriteNamed("a", DefaultSettingsLines());
@@ -243,7 +243,7 @@ TEST(SettingsFiles, PickOfAnUnusableFileChangesNothing) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.what);
-    TGameFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     folder.WriteNamed("s", TLines(39, "7"));
     TFormFixture f(folder);
     c.spoil(folder);
@@ -257,7 +257,7 @@ TEST(SettingsFiles, PickOfAnUnusableFileChangesNothing) {
 }
 
 TEST(SettingsFiles, DeleteRemovesFileAndEntry) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteNamed("a", DefaultSettingsLines());
   folder.WriteNamed("b", DefaultSettingsLines());
   TFormFixture f(folder);
@@ -281,7 +281,7 @@ TEST(SettingsFiles, DeleteRemovesFileAndEntry) {
 }
 
 TEST(SettingsFiles, DeleteThatFailsKeepsTheEntry) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteNamed("a", DefaultSettingsLines());
   const std::string dir = folder.ProgramDir() + "botsettings";
   TFormFixture f(folder);
@@ -313,7 +313,7 @@ TEST(SettingsFiles, SaveInAReadOnlyFolderWritesAWritableFileInPlace) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.what);
-    TGameFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     folder.WriteNamed("fast", DefaultSettingsLines());
     folder.WriteLast(DefaultSettingsLines());
     const std::string path = c.named ? folder.Named("fast") : folder.Last();

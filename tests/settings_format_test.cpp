@@ -11,7 +11,7 @@ namespace zk::test {
 namespace {
 
 TEST(SettingsFormat, DefaultsWriteTheDocumentedLinesWithCrLf) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
   ASSERT_TRUE(f.form->CloseQuery());
   EXPECT_EQ(ReadBytes(folder.Last()), JoinLines(DefaultSettingsLines()));
@@ -20,7 +20,7 @@ TEST(SettingsFormat, DefaultsWriteTheDocumentedLinesWithCrLf) {
 }
 
 TEST(SettingsFormat, EveryValueTravelsThroughTheFile) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   {
     TFormFixture f(folder);
     TForm1& w = *f.form;
@@ -94,7 +94,7 @@ TEST(SettingsFormat, HandEditedLines) {
   };
   for (const THandEdit& c : cases) {
     SCOPED_TRACE(c.what);
-    TGameFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     TLines lines = DefaultSettingsLines();
     // Move the spin edits off their defaults, so a default shows as a change.
     lines[0] = "300";
@@ -108,7 +108,7 @@ TEST(SettingsFormat, HandEditedLines) {
 }
 
 TEST(SettingsFormat, LineEndsOfAnyKindAndExtraLines) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TLines lines = DefaultSettingsLines();
   lines[0] = "77";
   lines[38] = "55";
@@ -124,7 +124,7 @@ TEST(SettingsFormat, LineEndsOfAnyKindAndExtraLines) {
 }
 
 TEST(SettingsFormat, ExpanderSwitchRestoredWithItsRows) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TLines shrinker = DefaultSettingsLines();
   shrinker[3] = "0";
   folder.WriteLast(shrinker);

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 TEST(SettingsListing, ShowsWhatAPickCanLoad) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   for (const char* name : {"Fast.zks", "my.set.zks", "zeta.zks", "Other.ZKS", "notes.txt", "plain"})
     folder.WriteProgramFile(std::string("botsettings/") + name, JoinLines(DefaultSettingsLines()));
   fs::create_directories(FsPath(folder.ProgramDir() + "botsettings/folder.zks"));
@@ -35,7 +35,7 @@ TEST(SettingsListing, ShowsWhatAPickCanLoad) {
 }
 
 TEST(SettingsListing, NoFolderGivesAnEmptyListSilently) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
   EXPECT_TRUE(f.form->ComboBox1->Items().empty());
   EXPECT_TRUE(f.dialogs.shown.empty());
@@ -43,7 +43,7 @@ TEST(SettingsListing, NoFolderGivesAnEmptyListSilently) {
 }
 
 TEST(SettingsListing, ListDirectoryArguments) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   const std::string dir = folder.ProgramDir() + "list";
   for (const char* name : {"beta.zks", "Alpha.zks", "gamma.zks", "..zks", "...zks", ".zks"})
     folder.WriteProgramFile(std::string("list/") + name);
@@ -60,7 +60,7 @@ TEST(SettingsListing, ListDirectoryArguments) {
 }
 
 TEST(SettingsStartUpAndClose, CloseSavesAndTheNextStartRestoresOnlyTheSet) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   {
     TFormFixture f(folder);
     TForm1& w = *f.form;
@@ -97,7 +97,7 @@ TEST(SettingsStartUpAndClose, CloseSavesAndTheNextStartRestoresOnlyTheSet) {
 }
 
 TEST(SettingsStartUpAndClose, ShortLastUsedFileIgnoredSilently) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteLast(TLines(38, "5"));
   TFormFixture f(folder);
   EXPECT_EQ(f.form->CSpinEdit3->Value(), 10);
@@ -126,7 +126,7 @@ TEST(SettingsStartUpAndClose, UnreadableLastUsedFileEndsStartUpUntouched) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.what);
-    TGameFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     c.spoil(folder);
     std::error_code noLink;
     const fs::path link = fs::read_symlink(FsPath(folder.Last()), noLink);
@@ -155,7 +155,7 @@ TEST(SettingsStartUpAndClose, UnreadableLastUsedFileEndsStartUpUntouched) {
 }
 
 TEST(SettingsStartUpAndClose, UnwritableLastUsedFileReportedOnceAndTheWindowCloses) {
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
   fs::create_directories(FsPath(folder.Last()));  // a folder where the file should go
   EXPECT_TRUE(f.form->CloseQuery());

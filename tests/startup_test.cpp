@@ -20,7 +20,7 @@ TEST(StartUp, FindsTheGameInTheParentFolder) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    TGameFolder folder(TGameFolder::WithoutGame);
+    TGameFolder folder;
     if (c.duke3d) folder.WriteGameFile("Duke3D.exe");
     if (c.eduke32) folder.WriteGameFile("eDuke32.exe");
     if (c.native) folder.WriteGameFile("eduke32");
@@ -42,7 +42,7 @@ TEST(StartUp, FindsTheGameInTheParentFolder) {
 }
 
 TEST(StartUp, ProgramDirAndGameDirFollowTheExecutable) {
-  TGameFolder folder("Games/Duke Nukem 3D");  // blanks in the path
+  TGameFolder folder(TGameFolder::WithGame, "Games/Duke Nukem 3D");  // blanks in the path
   TFormFixture f(folder);
   EXPECT_FALSE(f.form->TerminateRequested());
   EXPECT_EQ(f.form->ProgramDir, folder.ProgramDir());

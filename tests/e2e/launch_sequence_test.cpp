@@ -36,7 +36,7 @@ int CountTile(const TMap& map, int picnum) {
 struct TStandinGame {
   explicit TStandinGame(const std::string& subPath = "Duke3D",
                         const std::string& program = "eDuke32.exe")
-      : folder(TGameFolder::WithoutGame, subPath) {
+      : folder(subPath) {
     LayOutGame(folder);
     EXPECT_TRUE(InstallStandin(folder.GameDir() + program));
   }

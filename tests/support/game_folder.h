@@ -20,8 +20,8 @@ class TGameFolder {
   enum TGame { WithGame, WithoutGame };
   // subPath is the path below the temporary folder at which GameDir lies (may hold blanks).
   // WithGame puts an eDuke32.exe there, so start-up passes.
-  explicit TGameFolder(TGame game = WithGame, const std::string& subPath = "Duke3D");
-  explicit TGameFolder(const std::string& subPath) : TGameFolder(WithGame, subPath) {}
+  explicit TGameFolder(TGame game = WithoutGame, const std::string& subPath = "Duke3D");
+  explicit TGameFolder(const std::string& subPath) : TGameFolder(WithoutGame, subPath) {}
 
   const std::string& GameDir() const { return gameDir_; }        // ends in "/"
   const std::string& ProgramDir() const { return programDir_; }  // ends in "/"

@@ -23,7 +23,7 @@ inline void ExpectWeaponRowsFor(const TForm1& w, bool expander) {
 class TWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_FALSE(w.TerminateRequested()); }
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f{folder};
   TForm1& w = *f.form;
 };
