@@ -450,6 +450,25 @@ TEST_F(MainForm, RadioButtonsOfTheMapSourceExcludeEachOther) {
   EXPECT_TRUE(w.RadioButton2->Checked());
 }
 
+void CollectBoundEvents(const TControl& control, std::vector<std::string>& bound) {
+  bool hasEvent = false;
+  if (auto* button = dynamic_cast<const TButton*>(&control)) hasEvent = bool(button->OnClick);
+  if (auto* box = dynamic_cast<const TCheckBox*>(&control)) hasEvent = bool(box->OnClick);
+  if (auto* list = dynamic_cast<const TComboBox*>(&control)) hasEvent = bool(list->OnChange);
+  if (hasEvent) bound.push_back(control.Name());
+  for (const auto& child : control.Children()) CollectBoundEvents(*child, bound);
+}
+
+// The design binds these events and no others.
+TEST_F(MainForm, EventsBoundAsDesigned) {
+  std::vector<std::string> bound;
+  CollectBoundEvents(w, bound);
+  std::sort(bound.begin(), bound.end());
+  EXPECT_EQ(bound, (std::vector<std::string>{"Button1", "Button2", "Button3", "Button4", "Button5",
+                                             "CheckBox2", "ComboBox1", "ComboBox2", "ComboBox3",
+                                             "ComboBox4"}));
+}
+
 // A handler's escaping exception is reported titled "Zeb-Kin" and the window runs on.
 TEST_F(MainForm, EventsRunGuarded) {
   // A save whose folder is taken by a file fails with a file error.
