@@ -64,8 +64,7 @@ void TForm1::ComboBox1Change(TControl* Sender) {
   }
   const int index = ComboBox1->ItemIndex();
   if (index < 0) return;
-  const std::string path =
-      NamedSettingsPath(ProgramDir, ComboBox1->Items()[static_cast<std::size_t>(index)]);
+  const std::string path = NamedSettingsPath(ProgramDir, ComboBox1->Text());
   if (!FileExists(path)) {
     ShowStop(Dialogs(),
              "This settings file no longer exists. looks\n"
@@ -84,8 +83,7 @@ void TForm1::ComboBox1Change(TControl* Sender) {
 void TForm1::Button4Click(TControl*) {
   const int index = ComboBox1->ItemIndex();
   if (index < 0) return;
-  const std::string path =
-      NamedSettingsPath(ProgramDir, ComboBox1->Items()[static_cast<std::size_t>(index)]);
+  const std::string path = NamedSettingsPath(ProgramDir, ComboBox1->Text());
   if (FileExists(path) && !DeleteFile(path)) {
     Dialogs().MessageBox(
         "Could not delete the settings file. Are you\nrunning this program from a ROM drive?",
@@ -102,7 +100,7 @@ void TForm1::FormClose(TControl*) {
 
 void TForm1::LoadSettingsAtStartUp() {
   ComboBox1->AddItems(ListDirectory(SettingsFolder(ProgramDir), "*.zks", true, true));
-  ComboBox1->SetItemIndex(-1);
+  ComboBox1->SetItemIndex(-1);  // the list starts with nothing picked
   // An existing but unreadable last-used file ends start-up with its error: running on with the
   // defaults would write them over the user's set at close.
   ComboBox1Change(nullptr);
