@@ -56,6 +56,7 @@ struct TSmallForm : TForm {
     Notes = Page2->Add<TMemo>("Notes", TBounds{8, 100, 386, 180},
                               std::vector<std::string>{"first line", "second line"});
 
+    Group->SetFont({true, 0, kRed});
     Hidden->SetVisible(false);
     Edit->SetEnabled(false);
     Status->SetPanelText("credits");
@@ -147,9 +148,13 @@ TEST_F(QtForm, TheWindowIsFixedCentredAndCarriesTheFormsFontAndTitle) {
   EXPECT_EQ(window->font().pixelSize(), 11);
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_LE((window->geometry().center() - area.center()).manhattanLength(), 2);
-  // Controls inherit the window's font unless their traits say otherwise.
-  EXPECT_EQ(Widget<QRadioButton>(f.Radio1)->font().pixelSize(), 11);
-  EXPECT_FALSE(Widget<QRadioButton>(f.Radio1)->font().bold());
+  // Controls inherit the window's font unless their traits say otherwise; a group box's traits
+  // are its caption's alone.
+  for (const TControl* c : {static_cast<TControl*>(f.Group), static_cast<TControl*>(f.Check)}) {
+    EXPECT_EQ(qt.WidgetOf(c)->font().pixelSize(), 11) << c->Name();
+    EXPECT_FALSE(qt.WidgetOf(c)->font().bold()) << c->Name();
+    EXPECT_NE(qt.WidgetOf(c)->palette().color(QPalette::WindowText), QColor(Qt::red));
+  }
 }
 
 TEST_F(QtForm, ControlsLieWhereTheDesignPutsThemWithTheirTraits) {

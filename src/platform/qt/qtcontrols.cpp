@@ -67,10 +67,18 @@ TQtTrackBar::TQtTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
 
 TQtGroupBox::TQtGroupBox(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
 
+void TQtGroupBox::SetCaptionStyle(bool bold, int pixelSize, const QColor& colour) {
+  bold_ = bold;
+  pixelSize_ = pixelSize;
+  colour_ = colour;
+  update();
+}
+
 QFont TQtGroupBox::CaptionFont() const {
-  QFont bold = font();
-  bold.setBold(true);
-  return bold;
+  QFont caption = font();
+  caption.setBold(bold_);
+  if (pixelSize_ > 0) caption.setPixelSize(pixelSize_);
+  return caption;
 }
 
 QRect TQtGroupBox::CaptionRect() const {
@@ -97,8 +105,8 @@ void TQtGroupBox::paintEvent(QPaintEvent*) {
   painter.drawRect(frame.adjusted(0, 0, -1, -1));
   painter.restore();
   painter.setFont(CaptionFont());
-  painter.setPen(isEnabled() ? QColor(Qt::red)
-                             : palette().color(QPalette::Disabled, QPalette::WindowText));
+  const QColor text = colour_.isValid() ? colour_ : palette().color(QPalette::WindowText);
+  painter.setPen(isEnabled() ? text : palette().color(QPalette::Disabled, QPalette::WindowText));
   painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
 }
 

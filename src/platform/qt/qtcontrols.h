@@ -34,12 +34,14 @@ class TQtTrackBar : public QSlider {
   static constexpr int ThumbLength = 10;
 };
 
-// A group box whose caption, in bold red, sits on the frame's top line: the frame starts at the
-// caption's vertical middle, so controls placed from the top of the box lie inside it. Its
-// controls keep the normal font and colour.
+// A group box whose caption sits on the frame's top line: the frame starts at the caption's
+// vertical middle, so controls placed from the top of the box lie inside it. The caption has a
+// style of its own (the design's is bold red); the controls keep the normal font and colour.
 class TQtGroupBox : public QGroupBox {
  public:
   TQtGroupBox(const QString& caption, QWidget* parent);
+  // pixelSize 0 keeps the box's own; an invalid colour is the palette's text colour.
+  void SetCaptionStyle(bool bold, int pixelSize, const QColor& colour);
   // Where the caption is drawn, and the y of the frame's top line.
   QRect CaptionRect() const;
   int FrameTop() const;
@@ -47,6 +49,11 @@ class TQtGroupBox : public QGroupBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool bold_ = false;
+  int pixelSize_ = 0;
+  QColor colour_;
 };
 
 }  // namespace zk

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -30,6 +31,10 @@ namespace {
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
+}
+
+QColor Colour(std::uint32_t rgb) {
+  return QColor(QRgb(0xFF000000u | rgb));
 }
 
 bool operator!=(const TBounds& a, const TBounds& b) {
@@ -148,6 +153,27 @@ class TPeer : public IControlPeer {
   virtual void Place(const TBounds& b) { widget_->setGeometry(b.Left, b.Top, b.Width, b.Height); }
   virtual void ShowCaption(const QString&) {}
   virtual bool HasVisibility() const { return true; }
+  // The traits apply to the font and colour the control would inherit.
+  virtual void ShowFont(const TFontTraits& traits, bool first) {
+    if (traits.Bold || traits.PixelSize > 0) {
+      QFont font = widget_->parentWidget()->font();
+      font.setBold(traits.Bold);
+      if (traits.PixelSize > 0) font.setPixelSize(traits.PixelSize);
+      widget_->setFont(font);
+    } else if (!first) {
+      widget_->setFont(QFont());
+    }
+    if (traits.Color != kDefaultColor) {
+      QPalette palette = widget_->palette();
+      for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role :
+             {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+          palette.setColor(group, role, Colour(traits.Color));
+      widget_->setPalette(palette);
+    } else if (!first) {
+      widget_->setPalette(QPalette());
+    }
+  }
 
   TControl& control_;
   QWidget* widget_;
@@ -171,32 +197,9 @@ class TPeer : public IControlPeer {
     }
     if (first_ || font_ != control_.Font()) {
       font_ = control_.Font();
-      ShowFont();
+      ShowFont(font_, first_);
     }
     first_ = false;
-  }
-
-  // The traits apply to the font and colour the control would inherit.
-  void ShowFont() {
-    if (font_.Bold || font_.PixelSize > 0) {
-      QFont font = widget_->parentWidget()->font();
-      font.setBold(font_.Bold);
-      if (font_.PixelSize > 0) font.setPixelSize(font_.PixelSize);
-      widget_->setFont(font);
-    } else if (!first_) {
-      widget_->setFont(QFont());
-    }
-    if (font_.Color != kDefaultColor) {
-      const QColor colour(QRgb(0xFF000000u | font_.Color));
-      QPalette palette = widget_->palette();
-      for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        for (QPalette::ColorRole role :
-             {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
-          palette.setColor(group, role, colour);
-      widget_->setPalette(palette);
-    } else if (!first_) {
-      widget_->setPalette(QPalette());
-    }
   }
 
   bool first_ = true;
@@ -350,11 +353,17 @@ class TLabelPeer : public TPeer {
   }
 };
 
+// A group box's traits are its caption's; its controls keep the window's font and colour.
 class TGroupBoxPeer : public TPeer {
  public:
   using TPeer::TPeer;
 
  private:
+  void ShowFont(const TFontTraits& traits, bool) override {
+    static_cast<TQtGroupBox*>(widget_)->SetCaptionStyle(
+        traits.Bold, traits.PixelSize,
+        traits.Color == kDefaultColor ? QColor() : Colour(traits.Color));
+  }
   void ShowCaption(const QString& caption) override {
     static_cast<QGroupBox*>(widget_)->setTitle(caption);
   }
