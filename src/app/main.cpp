@@ -2,6 +2,7 @@
 // through the Qt backend.
 
 #include <QApplication>
+#include <QWidget>
 
 #include "platform/application.h"
 #include "platform/process.h"
