@@ -21,10 +21,10 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
-#include "platform/qt/qtcontrols.h"
 #include "platform/qt/qtform.h"
 #include "support/laid_out_game.h"
 #include "support/window_test.h"
@@ -88,26 +88,45 @@ TEST_F(MainWindow, TheWindowAndItsBottomStrip) {
   EXPECT_EQ(status->findChild<QLabel*>()->text().toStdString(), w.StatusBar1->PanelText());
 }
 
+// The group boxes as drawn: the frame's top line runs through the middle of the bold red
+// caption, above the first row of controls, which the design places from top 16; the controls
+// keep the normal font and colour.
 TEST_F(MainWindow, GroupCaptionsSlidersAndMemosAsDesigned) {
-  for (TGroupBox* g : {w.GroupBox1, w.GroupBox2, w.GroupBox3, w.GroupBox4, w.GroupBox5, w.GroupBox6,
+  Show();
+  for (TGroupBox* g : {w.GroupBox2, w.GroupBox5, w.GroupBox3, w.GroupBox6, w.GroupBox4, w.GroupBox1,
                        w.GroupBox7}) {
     SCOPED_TRACE(g->Name());
-    auto* box = dynamic_cast<TQtGroupBox*>(qt.WidgetOf(g));
-    ASSERT_NE(box, nullptr);
+    QWidget* box = qt.WidgetOf(g);
     EXPECT_EQ(box->geometry(),
               QRect(g->Bounds().Left, g->Bounds().Top, g->Bounds().Width, g->Bounds().Height));
-    EXPECT_TRUE(box->CaptionFont().bold());
-    // The frame line runs through the caption, above every control of the group; the
-    // controls keep the normal font and colour.
-    int firstTop = box->height();
+    Widget<QTabWidget>(w.PageControl1)->setCurrentWidget(box->parentWidget());
+    const QImage image =
+        window->grab(QRect(box->mapTo(window, QPoint(0, 0)), box->size())).toImage();
+    // The frame's top line, read right of the caption, below the box's top row.
+    const QColor background = image.pixelColor(box->width() - 20, 0);
+    int frameTop = -1;
+    for (int y = 1; y < 30 && frameTop < 0; ++y)
+      if (image.pixelColor(box->width() - 20, y) != background) frameTop = y;
+    // The caption's red ink.
+    int redTop = INT_MAX, redBottom = -1;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < box->width() / 2; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 180 && c.green() < 90 && c.blue() < 90) {
+          redTop = std::min(redTop, y);
+          redBottom = std::max(redBottom, y);
+        }
+      }
+    ASSERT_GE(frameTop, 0) << "no frame line";
+    ASSERT_GE(redBottom, 0) << "no red caption";
+    EXPECT_NEAR(frameTop, (redTop + redBottom) / 2.0, 2.5);
+    EXPECT_LT(frameTop, 14);
     for (const auto& control : g->Children()) {
       QWidget* child = qt.WidgetOf(control.get());
-      firstTop = std::min(firstTop, child->y());
       if (control->Font().Color != kDefaultColor) continue;  // "delete" is red of its own
       EXPECT_FALSE(child->font().bold()) << control->Name();
       EXPECT_NE(child->palette().color(QPalette::WindowText), QColor(Qt::red)) << control->Name();
     }
-    EXPECT_LT(box->FrameTop(), firstTop);
   }
 
   for (TTrackBar* bar : w.SliderTable) {
@@ -115,7 +134,13 @@ TEST_F(MainWindow, GroupCaptionsSlidersAndMemosAsDesigned) {
     auto* slider = Widget<QSlider>(bar);
     QStyleOptionSlider option;
     option.initFrom(slider);
-    EXPECT_EQ(slider->style()->pixelMetric(QStyle::PM_SliderLength, &option, slider), 10);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->Min();
+    option.maximum = bar->Max();
+    option.sliderPosition = bar->Position();
+    const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                        QStyle::SC_SliderHandle, slider);
+    EXPECT_EQ(thumb.width(), 10);
     // Tick marks on the shooting power sliders alone.
     EXPECT_EQ(slider->tickPosition() != QSlider::NoTicks, bar->Min() == 1 && bar->Max() == 7);
     EXPECT_EQ(slider->isEnabled(), bar->Enabled());
@@ -127,9 +152,9 @@ TEST_F(MainWindow, GroupCaptionsSlidersAndMemosAsDesigned) {
   EXPECT_EQ(Widget<QComboBox>(w.ComboBox4)->maxVisibleItems(), 11);
 
   // The notes page shows all its text without a scroll bar.
-  Show();
   ShowPage(w.TabSheet4);
   auto* notes = Widget<QPlainTextEdit>(w.Memo1);
+  EXPECT_EQ(notes->geometry(), QRect(8, 8, 386, 280));
   EXPECT_TRUE(notes->isVisible());
   EXPECT_TRUE(notes->isReadOnly());
   EXPECT_EQ(notes->lineWrapMode(), QPlainTextEdit::WidgetWidth);
