@@ -237,7 +237,7 @@ struct TPaintedPanel : QObject {
 class MainWindowRun : public ::testing::Test {
  protected:
   MainWindowRun() { LayOutGame(folder); }
-  TGameFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f{folder};
   TForm1& w = *f.form;
   TQtForm qt{w, &f.dialogs};

@@ -28,8 +28,10 @@ xvfb_is_inner() { [ "${1:-}" = "--inner" ]; }
 # ZK_XVFB_TIMEOUT seconds (150 by default), so that a hung window never holds the test run.
 xvfb_run_inner() {
   local script=${BASH_SOURCE[1]}
-  exec timeout -k 5 "${ZK_XVFB_TIMEOUT:-150}" xvfb-run -a -s "$ZK_SCREEN" \
-    bash "$script" --inner "$@"
+  # -a looks upward from -n for a free display; a start of its own keeps two checks that begin
+  # at once on one machine from picking the same one.
+  exec timeout -k 5 "${ZK_XVFB_TIMEOUT:-150}" xvfb-run -a -n $((100 + RANDOM % 800)) \
+    -s "$ZK_SCREEN" bash "$script" --inner "$@"
 }
 
 # For the inner run: the real display, whatever the test run chose for everything else.

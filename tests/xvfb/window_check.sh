@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Real-window check: the built launcher placed in a game folder opens "Zeb-Kin Setup" with a
-# 409 x 385 client area; placed where there is no game it shows "Duke Nukem 3D not found" and,
+# 409 x 385 client area, and the same window when started with Qt's own options (the launcher
+# takes no command line); placed where there is no game it shows "Duke Nukem 3D not found" and,
 # once that is answered, ends with exit code 0.
 #   window_check.sh LAUNCHER STANDIN DEMOTOOL WORKDIR
 set -euo pipefail
@@ -23,9 +24,18 @@ win=$(wait_window "Zeb-Kin Setup" 150 "$started")
 sleep 1
 size=$(xwininfo -id "$win" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
 [ "$size" = "409x385" ] || fail "client area is $size, not 409x385"
-import -window root "$work/window.png" || fail "no screenshot"
+import -window "$win" "$work/window.png" || fail "no screenshot"
 kill "$started"
 echo "window: Zeb-Kin Setup, $size"
+
+start "$work/Duke3D/zebkin/zebkin-setup" -reverse -style windows -stylesheet /nonexistent
+win=$(wait_window "Zeb-Kin Setup" 150 "$started")
+sleep 1
+import -window "$win" "$work/with-options.png" || fail "no screenshot"
+kill "$started"
+differ=$(compare -metric AE "$work/window.png" "$work/with-options.png" /dev/null 2>&1 || true)
+[ "$differ" = 0 ] || fail "Qt's command-line options changed $differ pixels of the window"
+echo "Qt's command-line options leave the window as it is"
 
 start "$work/nogame/zebkin/zebkin-setup"
 pid=$started
