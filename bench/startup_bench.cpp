@@ -1,13 +1,13 @@
 // Start-up to the first shown window: the launcher in a game folder against an empty Qt window
 // of the same size, runs interleaved. Each run is timed from just before the program is started
 // to the X server's map of its first top-level window, seen from outside through the root
-// window's substructure events, so neither program needs to cooperate. Beside that wall time,
-// the CPU time the program's threads had used by then: it varies far less on a busy machine.
+// window's substructure events, so neither program needs to cooperate.
 //
 //   zk_startup_bench LAUNCHER EMPTY_WINDOW [RUNS]     (needs DISPLAY, e.g. under xvfb-run)
 
 #include <X11/Xlib.h>
 #include <signal.h>
+#include <sys/select.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +15,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -24,27 +22,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct TRun {
-  double wallMs = -1;  // -1: no window
-  double cpuMs = 0;
-};
-
-// CPU time of all threads of a process so far, from the scheduler's nanosecond counters.
-double CpuMs(pid_t pid) {
-  double ns = 0;
-  std::error_code error;
-  const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-  for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
-    std::ifstream in(task.path() / "schedstat");
-    double onCpu = 0;
-    if (in >> onCpu) ns += onCpu;
-  }
-  return ns / 1e6;
-}
-
 // From the start of `program` to the map of its first top-level window; no window when the
 // program ends or none maps within 30 s.
-TRun TimeToFirstMap(Display* display, const std::string& program) {
+double TimeToFirstMap(Display* display, const std::string& program) {
   XSync(display, True);  // forget the previous run's events
   const Clock::time_point start = Clock::now();
   const pid_t pid = fork();
@@ -52,29 +32,27 @@ TRun TimeToFirstMap(Display* display, const std::string& program) {
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
-  TRun run;
-  if (pid < 0) return run;
+  double ms = -1;
+  if (pid < 0) return ms;
   const int fd = ConnectionNumber(display);
-  while (run.wallMs < 0 && Clock::now() - start < std::chrono::seconds(30)) {
+  while (ms < 0 && Clock::now() - start < std::chrono::seconds(30)) {
     if (!XPending(display)) {
       fd_set ready;
       FD_ZERO(&ready);
       FD_SET(fd, &ready);
       timeval tick{0, 100000};
       select(fd + 1, &ready, nullptr, nullptr, &tick);
-      if (waitpid(pid, nullptr, WNOHANG) == pid) return run;
+      if (waitpid(pid, nullptr, WNOHANG) == pid) return ms;
       continue;
     }
     XEvent event;
     XNextEvent(display, &event);
-    if (event.type == MapNotify && !event.xmap.override_redirect) {
-      run.wallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-      run.cpuMs = CpuMs(pid);
-    }
+    if (event.type == MapNotify && !event.xmap.override_redirect)
+      ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   }
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
-  return run;
+  return ms;
 }
 
 double Median(std::vector<double> v) {
@@ -102,25 +80,22 @@ int main(int argc, char* argv[]) {
   // One unmeasured run of each fills the file cache.
   TimeToFirstMap(display, launcher);
   TimeToFirstMap(display, empty);
-  std::vector<double> launcherWall, emptyWall, launcherCpu, emptyCpu;
+  std::vector<double> launcherMs, emptyMs;
   for (int i = 0; i < runs; ++i) {
-    const TRun l = TimeToFirstMap(display, launcher);
-    const TRun e = TimeToFirstMap(display, empty);
-    if (l.wallMs < 0 || e.wallMs < 0) {
+    const double l = TimeToFirstMap(display, launcher);
+    const double e = TimeToFirstMap(display, empty);
+    if (l < 0 || e < 0) {
       std::fprintf(stderr, "zk_startup_bench: run %d showed no window\n", i + 1);
       return 1;
     }
-    launcherWall.push_back(l.wallMs);
-    emptyWall.push_back(e.wallMs);
-    launcherCpu.push_back(l.cpuMs);
-    emptyCpu.push_back(e.cpuMs);
+    launcherMs.push_back(l);
+    emptyMs.push_back(e);
   }
   XCloseDisplay(display);
+  const double l = Median(launcherMs), e = Median(emptyMs);
   std::printf("start-up to the first shown window, medians of %d interleaved runs\n", runs);
-  std::printf("                wall time   CPU time\n");
-  std::printf("  launcher      %6.1f ms  %6.1f ms\n", Median(launcherWall), Median(launcherCpu));
-  std::printf("  empty window  %6.1f ms  %6.1f ms\n", Median(emptyWall), Median(emptyCpu));
-  std::printf("  ratio         %6.2fx    %6.2fx\n", Median(launcherWall) / Median(emptyWall),
-              Median(launcherCpu) / Median(emptyCpu));
+  std::printf("  launcher      %6.1f ms\n", l);
+  std::printf("  empty window  %6.1f ms\n", e);
+  std::printf("  ratio         %6.2fx\n", l / e);
   return 0;
 }

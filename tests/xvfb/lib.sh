@@ -4,7 +4,9 @@
 # Everything it started is ended on every way out, and each failure says what was expected.
 
 ZK_CHECK=$(basename "${BASH_SOURCE[1]:-$0}" .sh)
-ZK_SCREEN="-screen 0 800x600x24"
+# -noreset: the server would otherwise reset when its last client leaves, and a program started
+# right after the previous one ends could not connect.
+ZK_SCREEN="-screen 0 800x600x24 -noreset"
 zk_started=()
 
 fail() {
@@ -42,6 +44,12 @@ start() {
   "$@" &
   started=$!
   zk_started+=("$started")
+}
+
+# Ends a program that start started, and waits for it.
+stop() {
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
 }
 
 # Waits up to $1 tenths of a second for the command after it to succeed.
