@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
 #include <climits>
 
 #include "support/window_test.h"
@@ -183,6 +188,18 @@ TEST_F(MainForm, SpinEditsStepByIncrementAndCannotBeTyped) {
   EXPECT_EQ(w.CSpinEdit4->Value(), 190);
   QTest::keyClicks(w.CSpinEdit4, "5");
   EXPECT_EQ(w.CSpinEdit4->Value(), 190);
+  // Only the arrows and Up/Down change it: no steps of ten, no mouse wheel.
+  QTest::keyClick(w.CSpinEdit4, Qt::Key_PageUp);
+  QTest::keyClick(w.CSpinEdit4, Qt::Key_PageDown);
+  QTest::keyClick(w.CSpinEdit4, Qt::Key_PageDown);
+  EXPECT_EQ(w.CSpinEdit4->Value(), 190);
+  for (int turn : {120, -120, -120}) {
+    const QPointF at = w.CSpinEdit4->rect().center();
+    QWheelEvent wheel(at, w.CSpinEdit4->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.CSpinEdit4, &wheel);
+  }
+  EXPECT_EQ(w.CSpinEdit4->Value(), 190);
   // The unbounded spin edit goes below 0 with its arrows.
   w.CSpinEdit2->setFocus();
   QTest::keyClick(w.CSpinEdit2, Qt::Key_Down);
@@ -217,6 +234,64 @@ TEST_F(MainForm, TheMouseOnTheBottomStripHitsLaunchAndTheKeyboardReachesGenerate
   EXPECT_EQ(w.Button5->font().pixelSize(), 24);
   EXPECT_EQ(w.Button1->palette().color(QPalette::ButtonText), QColor(Qt::red));
   EXPECT_EQ(w.Button4->palette().color(QPalette::ButtonText), QColor(Qt::red));
+}
+
+// The group boxes as drawn: the frame's top line runs through the middle of the bold red
+// caption, above the first row of controls, which the design places from top 16.
+TEST_F(MainForm, GroupBoxCaptionsSitOnTheFrameLine) {
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  for (TGroupBox* box : {w.GroupBox2, w.GroupBox5, w.GroupBox3, w.GroupBox6, w.GroupBox4,
+                         w.GroupBox1, w.GroupBox7}) {
+    SCOPED_TRACE(box->title().toStdString());
+    w.PageControl1->setCurrentWidget(box->parentWidget());
+    const QImage image = w.grab(QRect(box->mapTo(&w, QPoint(0, 0)), box->size())).toImage();
+    // The frame's top line, read right of the caption, below the box's top row.
+    const QColor background = image.pixelColor(box->width() - 20, 0);
+    int frameTop = -1;
+    for (int y = 1; y < 30 && frameTop < 0; ++y)
+      if (image.pixelColor(box->width() - 20, y) != background) frameTop = y;
+    // The caption's red ink.
+    int redTop = INT_MAX, redBottom = -1;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < box->width() / 2; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 180 && c.green() < 90 && c.blue() < 90) {
+          redTop = std::min(redTop, y);
+          redBottom = std::max(redBottom, y);
+        }
+      }
+    ASSERT_GE(frameTop, 0) << "no frame line";
+    ASSERT_GE(redBottom, 0) << "no red caption";
+    EXPECT_NEAR(frameTop, (redTop + redBottom) / 2.0, 2.5);
+    EXPECT_LT(frameTop, 14);
+    // Its controls keep the normal font.
+    for (QWidget* child : box->findChildren<QWidget*>()) EXPECT_FALSE(child->font().bold());
+  }
+}
+
+TEST_F(MainForm, SliderThumbsAreTenPixelsLong) {
+  for (TTrackBar* bar : w.SliderTable) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->Min();
+    option.maximum = bar->Max();
+    option.sliderPosition = bar->Position();
+    const QRect thumb =
+        bar->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, bar);
+    EXPECT_EQ(thumb.width(), 10);
+  }
+}
+
+TEST_F(MainForm, NotesFitTheirBoxWithoutScrolling) {
+  w.show();
+  w.PageControl1->setCurrentWidget(w.TabSheet4);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  QApplication::processEvents();
+  EXPECT_EQ(w.Memo1->geometry(), QRect(8, 8, 386, 280));
+  EXPECT_EQ(w.Memo1->verticalScrollBar()->maximum(), 0);
+  EXPECT_FALSE(w.Memo1->verticalScrollBar()->isVisible());
 }
 
 }  // namespace

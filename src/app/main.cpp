@@ -8,8 +8,11 @@
 #include "platform/process.h"
 #include "ui/mainform.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+int main(int, char* argv[]) {
+  zk::TFontConfigReader fonts;
+  zk::TApplicationArguments arguments(argv[0]);
+  QApplication app(arguments.argc, arguments.argv);
+  fonts.Wait();
   zk::TQtDialogs dialogs;
   zk::TQtProcessRunner runner;
   try {

@@ -4,7 +4,21 @@
 #include <QString>
 #include <stdexcept>
 
+#ifdef ZK_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace zk {
+
+TFontConfigReader::TFontConfigReader() {
+#ifdef ZK_HAVE_FONTCONFIG
+  reader_ = std::thread([] { FcInit(); });
+#endif
+}
+
+void TFontConfigReader::Wait() {
+  if (reader_.joinable()) reader_.join();
+}
 
 void ProcessMessages() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);

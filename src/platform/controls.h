@@ -20,7 +20,7 @@ namespace zk {
 // Places a widget at left, top, width x height within its parent.
 void Place(QWidget* w, int left, int top, int width, int height);
 
-// A horizontal slider. A position set from code is clamped to Min..Max.
+// A horizontal slider with a 10-pixel thumb. A position set from code is clamped to Min..Max.
 class TTrackBar : public QSlider {
  public:
   TTrackBar(QWidget* parent, int min, int max, int position, bool ticks);
@@ -42,6 +42,10 @@ class TCSpinEdit : public QSpinBox {
   int MinValue() const { return minValue_; }
   int MaxValue() const { return maxValue_; }
   int Increment() const { return singleStep(); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   int minValue_;
@@ -83,7 +87,7 @@ class TEdit : public QLineEdit {
   void SetText(const QString& t) { setText(t); }
 };
 
-// A multi-line text whose lines are data.
+// A multi-line text whose lines are data; a hidden one is only that and shows no text.
 class TMemo : public QPlainTextEdit {
  public:
   TMemo(QWidget* parent, const QStringList& lines, bool visible);
@@ -103,10 +107,21 @@ class TLabel : public QLabel {
   TLabel(QWidget* parent, const QString& caption, int left, int top);
 };
 
-// A group box whose caption is drawn in bold red; its controls keep the normal font and colour.
+// A group box whose caption, in bold red, sits on the frame's top line: the frame starts at the
+// caption's vertical middle, so controls placed from the top of the box lie inside it. Its
+// controls keep the normal font and colour.
 class TGroupBox : public QGroupBox {
  public:
   TGroupBox(QWidget* parent, const QString& caption);
+  // Where the caption is drawn, and the y of the frame's top line.
+  QRect CaptionRect() const;
+  int FrameTop() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QFont CaptionFont() const;
 };
 
 // A status bar with one panel.

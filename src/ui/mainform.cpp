@@ -33,6 +33,7 @@ const QStringList kEpisode4 = {"It's impossible", "Duke-Burger",  "Shop-N-Bag", 
 const QStringList kDifficulties = {"No monsters", "Piece of cake", "Let's rock", "Come get some",
                                    "Damn I'm good"};
 
+// Twelve lines that fit the notes page without a scroll bar.
 const QStringList kNotes = {
     "Monsters may still turn up although you chose \"no monsters\": some levels make them "
     "while you play.",
@@ -41,14 +42,12 @@ const QStringList kNotes = {
     "Thank you for your support!",
     "----------------------------------------",
     "About this launcher",
-    "Zeb-Kin Setup prepares everything the Zeb-Kin bots need: a copy of the level with the bots' "
-    "start places, the bots' game script filled in from your choices, and the add-on's files. "
-    "Then it starts the game, and when the game ends it tidies the game folder up again.",
-    "Your bot settings can be saved under names of your own; the last ones are remembered.",
+    "It copies the level with start places for the bots, fills in their game script from your "
+    "choices, starts the game and tidies the game folder up when it ends.",
+    "Bot settings can be saved under names of your own; the last ones are remembered.",
     "----------------------------------------",
     "Thanks",
-    "Thanks to everybody who played against the bots, reported what went wrong and sent in "
-    "ideas,",
+    "To everybody who played against the bots and told us what went wrong,",
     "and to everybody who keeps the game alive with new levels.",
     "Have fun!"};
 
@@ -138,8 +137,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::BuildControls() {
   setWindowTitle("Zeb-Kin Setup");
   QFont base;
-  // The design's narrow sans serif where it exists, else the closest narrow one.
-  base.setFamilies({"Nimbus Sans", "Liberation Sans", "DejaVu Sans"});
+  // Sans serifs of the same widths as the design's; a TrueType face loads far faster than the
+  // second one's, which matters for start-up.
+  base.setFamilies({"Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
   base.setStyleHint(QFont::SansSerif);
   base.setPixelSize(11);
   setFont(base);
@@ -164,10 +164,6 @@ void TForm1::BuildControls() {
   StatusBar1 = new TStatusBar(this);
   Place(StatusBar1, 0, 366, 409, 19);
   StatusBar1->SetPanelText(kCredits);
-  // A styled group box would hand its children the application's font: give every control the
-  // window's font explicitly (group boxes keep their bold caption).
-  for (QWidget* child : findChildren<QWidget*>())
-    if (!qobject_cast<QGroupBox*>(child)) child->setFont(base);
   WidenCheckBoxCaptions();
 
   // Button1 lies over Button5 and covers it: the mouse always hits Button1, Button5 is reached

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Real-window check: the built launcher placed in a game folder opens "Zeb-Kin Setup" with a
-# 409 x 385 client area; placed where there is no game it shows "Duke Nukem 3D not found" and,
-# once that is answered, ends with exit code 0.
+# 409 x 385 client area; Qt's own options on its command line (-platform, -reverse) change
+# nothing; placed where there is no game it shows "Duke Nukem 3D not found" and, once that is
+# answered, ends with exit code 0.
 #   window_check.sh LAUNCHER STANDIN DEMOTOOL WORKDIR
 set -euo pipefail
 launcher=$1 standin=$2 demotool=$3 work=$4
@@ -32,8 +33,20 @@ sleep 1
 size=$(xwininfo -id "$win" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
 [ "$size" = "409x385" ] || fail "client area is $size, not 409x385"
 import -window root "$work/window.png" || fail "no screenshot"
+import -window "$win" "$work/plain.png" || fail "no screenshot"
 kill "$pid"; wait "$pid" 2>/dev/null
 echo "window: Zeb-Kin Setup, $size"
+
+# The program reads no command line: these must neither hide the window nor mirror it.
+"$work/Duke3D/zebkin/zebkin-setup" -platform offscreen -reverse & pid=$!
+win=$(wait_window "Zeb-Kin Setup")
+[ -n "$win" ] || fail "-platform offscreen took the window off the display"
+sleep 1
+import -window "$win" "$work/options.png" || fail "no screenshot"
+kill "$pid"; wait "$pid" 2>/dev/null
+differ=$(compare -metric AE "$work/plain.png" "$work/options.png" null: 2>&1) || true
+[ "$differ" = 0 ] || fail "-reverse changed $differ pixels of the window"
+echo "Qt's options on the command line: ignored"
 
 "$work/nogame/zebkin/zebkin-setup" & pid=$!
 box=$(wait_window "Duke Nukem 3D not found")
