@@ -39,7 +39,8 @@ bool CountFits(std::int16_t count, std::int64_t recordSize, std::int64_t trailer
 std::int16_t ReadCount(std::ifstream& in, bool& ok) {
   unsigned char bytes[kCountSize];
   ok = ok && binary::ReadExactly(in, bytes, kCountSize);
-  return ok ? static_cast<std::int16_t>(Get16(bytes)) : 0;
+  if (!ok) return 0;
+  return static_cast<std::int16_t>(Get16(bytes));
 }
 
 }  // namespace
@@ -121,14 +122,14 @@ std::int16_t TMap::LoadFromFile(const std::string& path, std::int64_t offset) {
     std::int64_t position = offset + kHeaderSize;
     if (!CountFits(SectorCount, 40, kCountSize, position, fileSize)) return 2;
     if (!ReadRecords(in, SectorCount, Sectors)) return 2;
-    position += 40 * SectorCount;
+    position += std::int64_t{40} * SectorCount;
 
     bool ok = true;
     WallCount = ReadCount(in, ok);
     position += kCountSize;
     if (!ok || !CountFits(WallCount, 32, kCountSize, position, fileSize)) return 2;
     if (!ReadRecords(in, WallCount, Walls)) return 2;
-    position += 32 * WallCount;
+    position += std::int64_t{32} * WallCount;
 
     SpriteCount = ReadCount(in, ok);
     position += kCountSize;

@@ -54,7 +54,7 @@ TLaunchOptions ReadLaunchOptions(const TForm1& form) {
 
 std::string ChooseExecutable(const std::string& gameDir) {
   for (const std::string& name : GameExecutableNames()) {
-    const std::string path = gameDir + name;
+    std::string path = gameDir + name;
     if (FileExists(path)) return path;
   }
   return {};

@@ -5,7 +5,7 @@
 
 namespace zk {
 
-void ReportException(IDialogs& dialogs, std::exception_ptr error) {
+void ReportException(IDialogs& dialogs, const std::exception_ptr& error) {
   std::string text;
   try {
     if (error) std::rethrow_exception(error);

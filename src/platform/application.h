@@ -13,7 +13,7 @@ inline constexpr const char* ApplicationTitle = "Zeb-Kin";
 
 // The default exception report: a message box with the exception's text (empty for an
 // exception that carries none), titled "Zeb-Kin", stop icon, OK button. Never throws.
-void ReportException(IDialogs& dialogs, std::exception_ptr error);
+void ReportException(IDialogs& dialogs, const std::exception_ptr& error);
 
 // Runs an event handler so that no exception crosses the toolkit's event loop: one that
 // escapes is reported and the window runs on. Returns false when the handler threw.

@@ -60,7 +60,7 @@ std::string FindProgram(const std::string& name) {
   std::istringstream folders(path ? path : "");
   std::string folder;
   while (std::getline(folders, folder, ':')) {
-    const std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + name;
+    std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + name;
     if (IsExecutableFile(candidate)) return candidate;
   }
   return {};

@@ -65,7 +65,7 @@ TProcessOutcome TSystemProcessRunner::RunAndWait(const TGameCommand& command,
   // The child reports a failed chdir or exec through this pipe; a successful exec closes it.
   const long openMax = ::sysconf(_SC_OPEN_MAX);
   const int lastFd =
-      openMax > 0 && openMax < kFdScanLimit ? static_cast<int>(openMax) - 1 : kFdScanLimit - 1;
+      static_cast<int>((openMax > 0 && openMax < kFdScanLimit ? openMax : kFdScanLimit) - 1);
   int report[2];
   if (::pipe2(report, O_CLOEXEC) != 0) return {false, StartError("pipe", errno)};
   const pid_t pid = ::fork();

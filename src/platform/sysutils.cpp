@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cwchar>
 #include <cwctype>
+#include <type_traits>
 
 namespace zk {
 
@@ -111,12 +112,16 @@ void PutUtf8(std::string& out, std::uint32_t code) {
   }
 }
 
+std::uint32_t CodeOf(wchar_t c) {
+  return static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(c));
+}
+
 std::string Narrow(const std::wstring& wide) {
   std::string out;
   for (std::size_t i = 0; i < wide.size(); ++i) {
-    std::uint32_t code = static_cast<std::uint32_t>(wide[i]);
+    std::uint32_t code = CodeOf(wide[i]);
     if (sizeof(wchar_t) == 2 && code >= 0xD800 && code < 0xDC00 && i + 1 < wide.size()) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<std::uint32_t>(wide[++i]) - 0xDC00);
+      code = 0x10000 + ((code - 0xD800) << 10) + (CodeOf(wide[++i]) - 0xDC00);
     }
     PutUtf8(out, code);
   }

@@ -31,6 +31,8 @@ const std::vector<std::string> kEpisode4 = {
 const std::vector<std::string> kDifficulties = {"No monsters", "Piece of cake", "Let's rock",
                                                 "Come get some", "Damn I'm good"};
 
+// Long lines are split over several literals on purpose.
+// NOLINTBEGIN(bugprone-suspicious-missing-comma)
 const std::vector<std::string> kNotes = {
     "Monsters may still turn up although you chose \"no monsters\": some levels make them "
     "while you play.",
@@ -49,6 +51,7 @@ const std::vector<std::string> kNotes = {
     "ideas,",
     "and to everybody who keeps the game alive with new levels.",
     "Have fun!"};
+// NOLINTEND(bugprone-suspicious-missing-comma)
 
 constexpr TFontTraits kGroupCaption{true, 0, kRed};
 constexpr TFontTraits kBottomButton{true, 24, kDefaultColor};
