@@ -2,19 +2,24 @@
 # Builds the libFuzzer targets with clang and runs each for a bounded time, starting from the
 # seeds that the fixture writers make and the corpus kept in fuzz/corpus/.
 #
-#   bash fuzz/run.sh [SECONDS]      (default 60 per target; build in build-fuzz/)
+#   bash fuzz/run.sh [SECONDS] [TARGET...]
 #
-# Exits non-zero when a target finds a crash, a leak or a timeout; its log and the input that
-# caused it stay in build-fuzz/fuzz/.
+# SECONDS per target (default 60); the targets are groupfile, map, settings and substitution
+# (default all). Builds in build-fuzz/ (or $ZK_FUZZ_BUILD), without Qt. Exits non-zero when a
+# target finds a crash, a leak or a timeout; its log and the input that caused it stay in
+# build-fuzz/fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(groupfile map settings substitution)
 build=${ZK_FUZZ_BUILD:-build-fuzz}
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_FUZZ=ON \
-  -DZK_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target zk_fuzz_groupfile zk_fuzz_map zk_fuzz_seeds >/dev/null
+  -DZK_QT=OFF -DZK_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target zk_fuzz_seeds "${targets[@]/#/zk_fuzz_}" >/dev/null
 out="$build/fuzz"
-for target in groupfile map; do
+for target in "${targets[@]}"; do
   corpus="$out/corpus-$target"
   mkdir -p "$corpus"
   "$out/zk_fuzz_seeds" "$target" "$corpus"

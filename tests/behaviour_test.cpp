@@ -12,14 +12,14 @@ using Behaviour = TWindowTest;
 
 TEST_F(Behaviour, BrowseChoosesAUserMapAndCancelChangesNothing) {
   f.dialogs.openFileAnswers.push_back({false, {}});
-  w.Button2Click(w.Button2);
-  EXPECT_TRUE(w.Edit1->Text().isEmpty());
+  w.Button2->Click();
+  EXPECT_TRUE(w.Edit1->Text().empty());
   EXPECT_TRUE(w.RadioButton2->Checked());
   EXPECT_FALSE(w.RadioButton1->Checked());
   EXPECT_EQ(f.dialogs.lastOpenSpec.Filter, "Duke Nukem 3D Level (*.map)|*.map");
 
   f.dialogs.openFileAnswers.push_back({true, "/maps/my level.map"});
-  w.Button2Click(w.Button2);
+  w.Button2->Click();
   EXPECT_EQ(w.Edit1->Text(), "/maps/my level.map");
   EXPECT_TRUE(w.RadioButton1->Checked());
   EXPECT_FALSE(w.RadioButton2->Checked());
@@ -30,8 +30,7 @@ TEST_F(Behaviour, BrowseChoosesAUserMapAndCancelChangesNothing) {
 TEST_F(Behaviour, AnEpisodePickAfterAUserMapBringsItsLevelsAndTheGameMap) {
   f.dialogs.openFileAnswers.push_back({true, "/maps/x.map"});
   w.Button2Click(nullptr);
-  w.ComboBox3->SetItemIndex(1);  // "Lunar Apocalypse"
-  w.ComboBox3Change(w.ComboBox3);
+  w.ComboBox3->UserPick(1);  // "Lunar Apocalypse"
   EXPECT_EQ(w.ComboBox4->Items(), w.Memo3->Lines());
   EXPECT_EQ(w.ComboBox4->Text(), "Spaceport");
   EXPECT_TRUE(w.RadioButton2->Checked());
@@ -40,14 +39,13 @@ TEST_F(Behaviour, AnEpisodePickAfterAUserMapBringsItsLevelsAndTheGameMap) {
 
   w.ComboBox3->SetItemIndex(3);
   w.ComboBox3Change(nullptr);
-  EXPECT_EQ(w.ComboBox4->count(), 11);
+  EXPECT_EQ(w.ComboBox4->Items().size(), 11u);
   EXPECT_EQ(w.ComboBox4->Text(), "It's impossible");
 
-  w.RadioButton1->click();
+  w.RadioButton1->UserClick();
   EXPECT_TRUE(w.RadioButton1->Checked());
   EXPECT_FALSE(w.RadioButton2->Checked());
-  w.ComboBox4->SetItemIndex(4);
-  w.ComboBox4Change(w.ComboBox4);
+  w.ComboBox4->UserPick(4);
   EXPECT_TRUE(w.RadioButton2->Checked());
   EXPECT_EQ(w.ComboBox4->Text(), "Pigsty");
 }
@@ -60,18 +58,14 @@ TEST_F(Behaviour, ExpanderSwitchEnablesOneWeaponRowAndKeepsPositions) {
   ExpectWeaponRowsFor(w, false);
   EXPECT_EQ(w.TrackBar29->Position(), 30);
   EXPECT_EQ(w.TrackBar24->Position(), 12);
-  EXPECT_TRUE(w.TrackBar5->isEnabled());
+  EXPECT_TRUE(w.TrackBar5->Enabled());
 
-  w.CheckBox2->click();  // a user's click runs the same rule
+  w.CheckBox2->UserClick();  // a user's click runs the same rule
   EXPECT_TRUE(w.CheckBox2->Checked());
   ExpectWeaponRowsFor(w, true);
 }
 
 TEST_F(Behaviour, MonsterDifficultyRemembersRespawnWhileThereAreNoMonsters) {
-  auto pick = [&](int index) {
-    w.ComboBox2->SetItemIndex(index);
-    w.ComboBox2Change(w.ComboBox2);
-  };
   struct Step {
     int pick;  // -1: the user toggles CheckBox7 instead
     bool enabled, checked;
@@ -86,10 +80,10 @@ TEST_F(Behaviour, MonsterDifficultyRemembersRespawnWhileThereAreNoMonsters) {
   };
   for (const Step& s : steps) {
     if (s.pick < 0)
-      w.CheckBox7->click();
+      w.CheckBox7->UserClick();
     else
-      pick(s.pick);
-    EXPECT_EQ(w.CheckBox7->isEnabled(), s.enabled) << "after pick " << s.pick;
+      w.ComboBox2->UserPick(s.pick);
+    EXPECT_EQ(w.CheckBox7->Enabled(), s.enabled) << "after pick " << s.pick;
     EXPECT_EQ(w.CheckBox7->Checked(), s.checked) << "after pick " << s.pick;
     EXPECT_EQ(w.CheckBox7->Tag, s.tag) << "after pick " << s.pick;
   }
@@ -98,7 +92,7 @@ TEST_F(Behaviour, MonsterDifficultyRemembersRespawnWhileThereAreNoMonsters) {
 TEST_F(Behaviour, ComeGetSomeRightAfterStartLeavesRespawnUnchecked) {
   w.ComboBox2->SetItemIndex(3);
   w.ComboBox2Change(nullptr);
-  EXPECT_TRUE(w.CheckBox7->isEnabled());
+  EXPECT_TRUE(w.CheckBox7->Enabled());
   EXPECT_FALSE(w.CheckBox7->Checked());
   EXPECT_EQ(w.CheckBox7->Tag, 0);
 }

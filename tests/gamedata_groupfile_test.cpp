@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "gamedata/groupfile.h"
+#include "support/files.h"
 #include "support/gamedata_builders.h"
-#include "support/temp_files_test.h"
 
 namespace zk {
 // Failures show the fault's number rather than its bytes.
@@ -25,7 +25,7 @@ std::string Pattern(std::size_t size, unsigned seed) {
   return bytes;
 }
 
-using GroupFileTest = TTempFilesTest;
+class GroupFileTest : public ::testing::Test, protected TTempFolder {};
 
 struct ExtractCase {
   const char* request;

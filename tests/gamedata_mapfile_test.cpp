@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "gamedata/mapfile.h"
+#include "support/files.h"
 #include "support/gamedata_builders.h"
-#include "support/temp_files_test.h"
 
 namespace zk::test {
 namespace {
@@ -29,7 +29,7 @@ SpriteSpec Distinct() {
   return s;
 }
 
-using MapFileTest = TTempFilesTest;
+class MapFileTest : public ::testing::Test, protected TTempFolder {};
 
 TEST_F(MapFileTest, RoundTripKeepsEveryByteUpToTheLastSprite) {
   MapBuilder builder = MapBuilder()

@@ -11,18 +11,11 @@
 namespace zk::test {
 namespace {
 
-QByteArray Q(const std::string& bytes) {
-  return QByteArray::fromStdString(bytes);
-}
-
 class MapPrepTest : public ::testing::Test {
  protected:
-  MapPrepTest() {
-    folder_.WriteGameFile("eDuke32.exe");
-    fixture_ = std::make_unique<TFormFixture>(folder_);
-  }
+  MapPrepTest() : fixture_(std::make_unique<TFormFixture>(folder_)) {}
   TForm1& Form() { return *fixture_->form; }
-  std::string GamePath(const QString& name) { return (folder_.GameDir() + name).toStdString(); }
+  std::string GamePath(const std::string& name) { return folder_.GameDir() + name; }
   std::string WorkingMap() { return ReadBytes(GamePath("Zeb-Kin.map")); }
   void ChooseLevel(int episodeIndex, int levelIndex) {
     Form().ComboBox3->SetItemIndex(episodeIndex);
@@ -30,22 +23,22 @@ class MapPrepTest : public ::testing::Test {
     Form().ComboBox4->SetItemIndex(levelIndex);
     Form().RadioButton2->SetChecked(true);
   }
-  void ChooseUserMap(const QString& path) {
+  void ChooseUserMap(const std::string& path) {
     Form().Edit1->SetText(path);
     Form().RadioButton1->SetChecked(true);
   }
-  std::vector<QString> Messages() const { return fixture_->dialogs.Messages(); }
+  std::vector<std::string> Messages() const { return fixture_->dialogs.Messages(); }
 
-  TGameFolder folder_;
+  TGameFolder folder_{TGameFolder::WithGame};
   std::unique_ptr<TFormFixture> fixture_;
 };
 
 TEST_F(MapPrepTest, GameLevelIsExtractedByItsEpisodeAndLevelNumbers) {
-  folder_.WriteGameFile("Duke3D.grp", Q(GrpBuilder()
-                                            .Add("E1L1.MAP", "level 1 of episode 1")
-                                            .Add("E3L1.MAP", "level 1 of episode 3")
-                                            .Add("e2l10.map", "level 10 of episode 2")
-                                            .Bytes()));
+  folder_.WriteGameFile("Duke3D.grp", (GrpBuilder()
+                                           .Add("E1L1.MAP", "level 1 of episode 1")
+                                           .Add("E3L1.MAP", "level 1 of episode 3")
+                                           .Add("e2l10.map", "level 10 of episode 2")
+                                           .Bytes()));
   const struct {
     int episode, level;
     const char* expected;
@@ -63,7 +56,7 @@ TEST_F(MapPrepTest, GameLevelThatCannotBeExtractedFailsSilentlyAndKeepsTheOldMap
   folder_.WriteGameFile("Zeb-Kin.map", "from an earlier run");
   ChooseLevel(3, 10);
   EXPECT_FALSE(AcquireMap(Form()));  // no archive
-  folder_.WriteGameFile("Duke3D.grp", Q(GrpBuilder().Add("e1l1.map", "x").Bytes()));
+  folder_.WriteGameFile("Duke3D.grp", (GrpBuilder().Add("e1l1.map", "x").Bytes()));
   EXPECT_FALSE(AcquireMap(Form()));  // no such entry
   EXPECT_EQ(WorkingMap(), "from an earlier run");
   EXPECT_TRUE(Messages().empty());
@@ -77,7 +70,7 @@ TEST_F(MapPrepTest, UserMapIsCopiedUnchangedOrItsFailureIsShown) {
 
   ChooseUserMap(folder_.GameDir() + "missing.map");
   EXPECT_FALSE(AcquireMap(Form()));
-  EXPECT_EQ(Messages(), (std::vector<QString>{
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
                             "|No map selected",
                             "map modifying failed. Sorry :-(|couldn't create the modified map "
                             "file. Are\nyou running this program from a ROM drive?"}));
@@ -88,7 +81,7 @@ TEST_F(MapPrepTest, UserMapIsCopiedUnchangedOrItsFailureIsShown) {
 
   // A map of version 6 is copied as it is; only the edit finds out, and leaves it alone.
   const std::string version6 = MapBuilder().Version(6).AddSprite(PlayerStart(1, 1)).Bytes();
-  folder_.WriteGameFile("maps/old one.map", Q(version6));
+  folder_.WriteGameFile("maps/old one.map", version6);
   ChooseUserMap(folder_.GameDir() + "maps/old one.map");
   ASSERT_TRUE(AcquireMap(Form()));
   EXPECT_EQ(WorkingMap(), version6);
@@ -111,7 +104,7 @@ TEST_F(MapPrepTest, EditRemovesMonstersOnlyUnderNoMonsters) {
   } cases[] = {{0, 2 + 1}, {-1, 2 + 1}, {1, 4 + 1}, {4, 4 + 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.difficulty);
-    folder_.WriteGameFile("Zeb-Kin.map", Q(map));
+    folder_.WriteGameFile("Zeb-Kin.map", map);
     Form().ComboBox2->SetItemIndex(c.difficulty);
     ASSERT_TRUE(EditMap(Form(), folder_.GameDir() + "Zeb-Kin.map", 1));
     TMap edited;

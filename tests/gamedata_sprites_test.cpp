@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <algorithm>
 #include <vector>
 
@@ -124,12 +123,8 @@ TEST(MonsterRemoval, RemovesMonstersAndTheirSpawnersOnly) {
 
 class EditMapFileTest : public ::testing::Test {
  protected:
-  std::string Write(const std::string& bytes) {
-    const std::string path = dir_.path().toStdString() + "/Zeb-Kin.map";
-    EXPECT_TRUE(WriteBytes(path, bytes));
-    return path;
-  }
-  QTemporaryDir dir_;
+  std::string Write(const std::string& bytes) { return temp_.Write("Zeb-Kin.map", bytes); }
+  TTempFolder temp_;
 };
 
 TEST_F(EditMapFileTest, AddsBotsAndRemovesMonstersOnlyWhenAsked) {

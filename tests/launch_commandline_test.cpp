@@ -1,9 +1,10 @@
-// The game's command line: how it is composed from the window, the same switches as pieces, and
-// which executable it names.
+// The game's command line: composed from the launch options alone, the same switches as pieces,
+// the options as the window holds them, and which executable it names.
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 
 #include "launch/commandline.h"
 #include "support/game_folder.h"
@@ -11,14 +12,20 @@
 namespace zk::test {
 namespace {
 
-TEST(LaunchCommandLine, ComposedFromTheWindowPieceByPiece) {
+std::string Joined(const std::vector<std::string>& pieces) {
+  std::string line;
+  for (const std::string& p : pieces) line += " " + p;
+  return line;
+}
+
+TEST(LaunchCommandLine, ComposedPieceByPiece) {
   struct Case {
     int skill;
     bool demo;
     int ppBots;
     bool respawnMonsters, respawnItems;
-    QString definitions;
-    QString switches;  // everything after the quoted executable
+    std::string definitions;
+    std::string switches;  // everything after the quoted executable
   };
   const Case cases[] = {
       // The window's defaults with the model definitions written.
@@ -38,34 +45,57 @@ TEST(LaunchCommandLine, ComposedFromTheWindowPieceByPiece) {
       {2, false, INT_MAX, false, true, "",
        " -map Zeb-Kin.map /s2 /xzebkin.con /q2147483648 /a /t2 /gZeb-Kin.grp"},
   };
-  TGameFolder folder;
-  folder.WriteGameFile("eDuke32.exe");
-  TFormFixture f(folder);
-  TForm1& form = *f.form;
-  const QString exe = folder.GameDir() + "eDuke32.exe";
+  const std::string exe = "/games/Duke Nukem 3D/eDuke32.exe";
   for (const Case& c : cases) {
-    form.ComboBox2->SetItemIndex(c.skill);
-    form.CheckBox11->SetChecked(c.demo);
-    form.CSpinEdit2->SetValue(c.ppBots);
-    form.CheckBox7->SetChecked(c.respawnMonsters);
-    form.CheckBox8->SetChecked(c.respawnItems);
-    // A respawn box counts as checked even while the window has it disabled.
-    form.CheckBox7->setEnabled(!c.respawnMonsters);
-    const TGameCommand command = ComposeGameCommand(form, exe, c.definitions);
-    EXPECT_EQ(command.CommandLine, "\"" + exe + "\"" + c.switches)
-        << "skill " << c.skill << ", players " << c.ppBots;
+    SCOPED_TRACE(c.switches);
+    TLaunchOptions options;
+    options.Skill = c.skill;
+    options.RecordDemo = c.demo;
+    options.PlayerBots = c.ppBots;
+    options.RespawnMonsters = c.respawnMonsters;
+    options.RespawnItems = c.respawnItems;
+    const TGameCommand command = ComposeGameCommand(options, exe, c.definitions);
+    EXPECT_EQ(command.CommandLine, "\"" + exe + "\"" + c.switches);
     EXPECT_EQ(command.Executable, exe);
     // The pieces are the line's switches, one each: nothing is split out of a path.
-    EXPECT_EQ(" " + command.Switches.join(' '), c.switches);
-    EXPECT_TRUE(command.Switches.filter(" ").isEmpty()) << "a piece holds a blank";
+    EXPECT_EQ(Joined(command.Switches), c.switches);
+    for (const std::string& piece : command.Switches)
+      EXPECT_EQ(piece.find(' '), std::string::npos) << "a piece holds a blank: " << piece;
   }
+}
+
+// The options as the controls hold them at the moment of the launch; a respawn box counts as
+// checked even while the window has it disabled.
+TEST(LaunchCommandLine, OptionsReadFromTheWindow) {
+  TGameFolder folder{TGameFolder::WithGame};
+  TFormFixture f(folder);
+  TForm1& form = *f.form;
+  TLaunchOptions defaults = ReadLaunchOptions(form);
+  EXPECT_EQ(defaults.Skill, 0);
+  EXPECT_FALSE(defaults.RecordDemo);
+  EXPECT_EQ(defaults.PlayerBots, 0);
+  EXPECT_FALSE(defaults.RespawnMonsters);
+  EXPECT_TRUE(defaults.RespawnItems);
+
+  form.ComboBox2->SetItemIndex(3);
+  form.CheckBox11->SetChecked(true);
+  form.CSpinEdit2->SetValue(-4);
+  form.CheckBox7->SetChecked(true);
+  form.CheckBox7->SetEnabled(false);
+  form.CheckBox8->SetChecked(false);
+  const TLaunchOptions read = ReadLaunchOptions(form);
+  EXPECT_EQ(read.Skill, 3);
+  EXPECT_TRUE(read.RecordDemo);
+  EXPECT_EQ(read.PlayerBots, -4);
+  EXPECT_TRUE(read.RespawnMonsters);
+  EXPECT_FALSE(read.RespawnItems);
 }
 
 // A native eduke32 needs no wine, so it comes first; then eDuke32.exe, then Duke3D.exe.
 TEST(LaunchCommandLine, ExecutableChoicePrefersNativeThenEDuke32) {
   struct Case {
     bool native, eduke, duke3d;
-    QString chosen;  // name, or empty for none
+    std::string chosen;  // name, or empty for none
   };
   const Case cases[] = {
       {true, true, true, "eduke32"},       {false, true, true, "eDuke32.exe"},
@@ -74,13 +104,13 @@ TEST(LaunchCommandLine, ExecutableChoicePrefersNativeThenEDuke32) {
   };
   for (const Case& c : cases) {
     TGameFolder folder;
-    // All present at start-up; what the choice sees is what is left at launch.
-    for (const char* name : {"eduke32", "eDuke32.exe", "Duke3D.exe"}) folder.WriteGameFile(name);
-    TFormFixture f(folder);
-    if (!c.native) QFile::remove(folder.GameDir() + "eduke32");
-    if (!c.eduke) QFile::remove(folder.GameDir() + "eDuke32.exe");
-    if (!c.duke3d) QFile::remove(folder.GameDir() + "Duke3D.exe");
-    EXPECT_EQ(ChooseExecutable(*f.form), c.chosen.isEmpty() ? "" : folder.GameDir() + c.chosen)
+    if (c.native) folder.WriteGameFile("eduke32");
+    if (c.eduke) folder.WriteGameFile("eDuke32.exe");
+    if (c.duke3d) folder.WriteGameFile("Duke3D.exe");
+    // A folder of a game's name is no game.
+    if (!c.duke3d) std::filesystem::create_directories(FsPath(folder.GameDir() + "Duke3D.exe"));
+    EXPECT_EQ(ChooseExecutable(folder.GameDir()),
+              c.chosen.empty() ? "" : folder.GameDir() + c.chosen)
         << c.native << c.eduke << c.duke3d;
   }
 }

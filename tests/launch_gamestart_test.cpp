@@ -3,51 +3,62 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/gamestart.h"
 #include "support/game_folder.h"
+#include "support/gamedata_builders.h"
 
 namespace zk::test {
 namespace {
 
-const QStringList kDefaults = {"-map",         "Zeb-Kin.map", "/hzebkin.def", "/s1",
-                               "/xzebkin.con", "/q2",         "/t2",          "/gZeb-Kin.grp"};
-const QStringList kEverySwitch = {"-map", "Zeb-Kin.map",  "/hzebkin.def", "/s4",
-                                  "/r",   "/xzebkin.con", "/q4",          "/a",
-                                  "/tx",  "/gZeb-Kin.grp"};
-const QStringList kEverySwitchDashed = {"-map", "Zeb-Kin.map",  "-hzebkin.def", "-s4",
-                                        "-r",   "-xzebkin.con", "-q4",          "-a",
-                                        "-tx",  "-gZeb-Kin.grp"};
+namespace fs = std::filesystem;
+using TSwitches = std::vector<std::string>;
+
+const TSwitches kDefaults = {"-map",         "Zeb-Kin.map", "/hzebkin.def", "/s1",
+                             "/xzebkin.con", "/q2",         "/t2",          "/gZeb-Kin.grp"};
+const TSwitches kEverySwitch = {"-map", "Zeb-Kin.map",  "/hzebkin.def", "/s4",
+                                "/r",   "/xzebkin.con", "/q4",          "/a",
+                                "/tx",  "/gZeb-Kin.grp"};
+const TSwitches kEverySwitchDashed = {"-map", "Zeb-Kin.map",  "-hzebkin.def", "-s4",
+                                      "-r",   "-xzebkin.con", "-q4",          "-a",
+                                      "-tx",  "-gZeb-Kin.grp"};
 
 // "MZ", the offset of the PE header at 0x3C, and the header itself (or not) at that offset.
-QByteArray MzFile(quint32 peOffset, bool peHeader, int size) {
-  QByteArray bytes(size, '\0');
+std::string MzFile(std::uint32_t peOffset, bool peHeader, std::size_t size) {
+  std::string bytes(size, '\0');
   bytes[0] = 'M';
   bytes[1] = 'Z';
   for (int i = 0; i < 4; ++i) bytes[0x3C + i] = static_cast<char>(peOffset >> (8 * i));
-  if (peHeader) bytes.replace(static_cast<int>(peOffset), 4, QByteArray("PE\0\0", 4));
+  if (peHeader) bytes.replace(peOffset, 4, std::string("PE\0\0", 4));
   return bytes;
 }
 
-void MakeRunnable(const QString& path) {
-  QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+void MakeRunnable(const std::string& path) {
+  fs::permissions(fs::u8path(path), fs::perms::owner_exec, fs::perm_options::add);
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
 }
 
 TEST(GameStart, ProgramKindFromTheFirstBytes) {
   struct Case {
     const char* what;
-    QByteArray bytes;  // null: copy the file named in from
-    QString from;
+    std::optional<std::string> bytes;  // none: copy the file named in from
+    std::string from;
     TProgramKind kind;
   };
-  QFile elf(ZK_STANDIN_BINARY);
-  ASSERT_TRUE(elf.open(QIODevice::ReadOnly));
   const Case cases[] = {
-      {"ELF program", elf.read(64), {}, TProgramKind::Other},
+      {"ELF program", ReadBytes(ZK_STANDIN_BINARY).substr(0, 64), {}, TProgramKind::Other},
       {"script", "#!/bin/sh\nexit 0\n", {}, TProgramKind::Other},
 #ifdef ZK_STANDIN_WIN_BINARY
-      {"PE32+ made by mingw-w64", QByteArray(), ZK_STANDIN_WIN_BINARY, TProgramKind::Windows},
+      {"PE32+ made by mingw-w64", std::nullopt, ZK_STANDIN_WIN_BINARY, TProgramKind::Windows},
 #endif
       {"PE header at 0x80", MzFile(0x80, true, 0x100), {}, TProgramKind::Windows},
       {"MZ without a PE header", MzFile(0x40, false, 0x100), {}, TProgramKind::Dos},
@@ -56,7 +67,7 @@ TEST(GameStart, ProgramKindFromTheFirstBytes) {
        {},
        TProgramKind::Dos},
       {"PE header cut short by the end",
-       MzFile(0xFE, true, 0x100).left(0x100),
+       MzFile(0xFE, true, 0x102).substr(0, 0x100),
        {},
        TProgramKind::Dos},
       {"MZ alone (two bytes)", "MZ", {}, TProgramKind::Dos},
@@ -66,32 +77,31 @@ TEST(GameStart, ProgramKindFromTheFirstBytes) {
   TGameFolder folder;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const QString path = folder.GameDir() + "game";
-    QFile::remove(path);
-    if (c.bytes.isNull())
-      ASSERT_TRUE(QFile::copy(c.from, path));
+    const std::string path = folder.GameDir() + "game";
+    fs::remove(fs::u8path(path));
+    if (c.bytes)
+      folder.WriteGameFile("game", *c.bytes);
     else
-      folder.WriteGameFile("game", c.bytes);
-    EXPECT_EQ(InspectProgramFile(path.toStdString()), c.kind);
+      ASSERT_TRUE(fs::copy_file(c.from, fs::u8path(path)));
+    EXPECT_EQ(InspectProgramFile(path), c.kind);
   }
-  EXPECT_EQ(InspectProgramFile((folder.GameDir() + "missing").toStdString()),
-            TProgramKind::Unreadable);
-  EXPECT_EQ(InspectProgramFile(folder.GameDir().toStdString()), TProgramKind::Unreadable);
+  EXPECT_EQ(InspectProgramFile(folder.GameDir() + "missing"), TProgramKind::Unreadable);
+  EXPECT_EQ(InspectProgramFile(folder.GameDir()), TProgramKind::Unreadable);
 }
 
 TEST(GameStart, EachKindIsStartedItsOwnWayOrRefusedWithAReason) {
-  const QByteArray pe = MzFile(0x80, true, 0x100);
+  const std::string pe = MzFile(0x80, true, 0x100);
   struct Case {
     const char* what;
-    QString name;
-    QByteArray bytes;
+    std::string name;
+    std::optional<std::string> bytes;  // none: no file
     bool runBit;
-    QString wine;
-    QStringList switches;
+    std::string wine;
+    TSwitches switches;
     bool canStart;
     bool throughWine;
-    QStringList expectedSwitches;  // as the program receives them after its own path
-    QString reasonPart;
+    TSwitches expectedSwitches;  // as the program receives them after its own path
+    std::string reasonPart;
   };
   const Case cases[] = {
       {"Windows eDuke32.exe through wine", "eDuke32.exe", pe, false, "/usr/bin/wine", kDefaults,
@@ -145,7 +155,7 @@ TEST(GameStart, EachKindIsStartedItsOwnWayOrRefusedWithAReason) {
        "eduke32 is not marked as a program"},
       {"missing",
        "eDuke32.exe",
-       QByteArray(),
+       std::nullopt,
        false,
        "",
        kDefaults,
@@ -157,42 +167,58 @@ TEST(GameStart, EachKindIsStartedItsOwnWayOrRefusedWithAReason) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TGameFolder folder("Duke \"3D");
-    const QString exe = folder.GameDir() + c.name;
-    if (!c.bytes.isNull()) folder.WriteGameFile(c.name, c.bytes);
+    const std::string exe = folder.GameDir() + c.name;
+    if (c.bytes) folder.WriteGameFile(c.name, *c.bytes);
     if (c.runBit) MakeRunnable(exe);
 
     const TStartPlan plan = PlanGameStart({exe, "ignored here", c.switches}, c.wine);
 
-    ASSERT_EQ(plan.CanStart, c.canStart) << plan.Reason.toStdString();
+    ASSERT_EQ(plan.CanStart, c.canStart) << plan.Reason;
     if (!c.canStart) {
-      EXPECT_TRUE(plan.Reason.startsWith(c.reasonPart)) << plan.Reason.toStdString();
+      EXPECT_TRUE(StartsWith(plan.Reason, c.reasonPart)) << plan.Reason;
       continue;
     }
+    TSwitches expected = c.expectedSwitches;
+    if (c.throughWine) expected.insert(expected.begin(), exe);
     EXPECT_EQ(plan.Program, c.throughWine ? c.wine : exe);
-    EXPECT_EQ(plan.Arguments,
-              c.throughWine ? QStringList{exe} + c.expectedSwitches : c.expectedSwitches);
+    EXPECT_EQ(plan.Arguments, expected);
   }
 }
 
+// Sets an environment variable for the life of the object, then puts back what was there.
+class TScopedEnv {
+ public:
+  explicit TScopedEnv(const char* name) : name_(name) {
+    const char* value = std::getenv(name);
+    if (value) saved_ = value;
+  }
+  ~TScopedEnv() {
+    if (saved_)
+      ::setenv(name_, saved_->c_str(), 1);
+    else
+      ::unsetenv(name_);
+  }
+  void Set(const std::string& value) const { ::setenv(name_, value.c_str(), 1); }
+
+ private:
+  const char* name_;
+  std::optional<std::string> saved_;
+};
+
 TEST(GameStart, WineFromTheEnvironmentOrThePath) {
   TGameFolder folder;
-  const QString fakeWine = folder.GameDir() + "my-wine";
+  const std::string fakeWine = folder.GameDir() + "my-wine";
   folder.WriteGameFile("my-wine", "#!/bin/sh\n");
   MakeRunnable(fakeWine);
-  const QByteArray saved = qgetenv("WINE");
-  const bool had = qEnvironmentVariableIsSet("WINE");
+  const TScopedEnv wine("WINE");
 
-  qputenv("WINE", fakeWine.toUtf8());
+  wine.Set(fakeWine);
   EXPECT_EQ(FindWine(), fakeWine);
-  qputenv("WINE", (folder.GameDir() + "nowhere/wine").toUtf8());
+  wine.Set(folder.GameDir() + "nowhere/wine");
   EXPECT_EQ(FindWine(), "");
-  qputenv("WINE", "sh");  // a bare name is looked up in PATH
-  EXPECT_TRUE(FindWine().endsWith("/sh"));
-
-  if (had)
-    qputenv("WINE", saved);
-  else
-    qunsetenv("WINE");
+  wine.Set("sh");  // a bare name is looked up in PATH
+  const std::string sh = FindWine();
+  EXPECT_TRUE(sh.size() > 3 && sh.compare(sh.size() - 3, 3, "/sh") == 0) << sh;
 }
 
 }  // namespace

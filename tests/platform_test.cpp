@@ -1,20 +1,19 @@
-// Our layer over Qt and the OS: integer conversion, text line files, paths and file functions.
+// Our layer over the OS: integer conversion, text line files, paths and file functions.
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <climits>
-
 #include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
 
 #include "platform/application.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/sysutils.h"
 #include "platform/textfile.h"
+#include "support/files.h"
 #include "support/scripted_dialogs.h"
 
 namespace zk {
@@ -67,84 +66,73 @@ TEST(SplitLines, EndsLinesAtCrLfLfAndCrAndStopsAtNul) {
   EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
-class TempDirTest : public ::testing::Test {
- protected:
-  QTemporaryDir temp;
-  QString Path(const QString& name) const { return temp.path() + "/" + name; }
-  static void Write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-  }
-  static QByteArray Read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-};
+namespace fs = std::filesystem;
+using test::FsPath;
+using test::ReadBytes;
+
+class TempDirTest : public ::testing::Test, protected test::TTempFolder {};
 
 TEST_F(TempDirTest, TextLineFilesRoundTripWithCrLf) {
-  const QString path = Path("t.txt");
-  Write(path, QByteArray("one\ntwo\r\nthree", 14));
+  const std::string path = Path("t.txt");
+  ASSERT_TRUE(test::WriteBytes(path, "one\ntwo\r\nthree"));
   const TLines lines = LoadLines(path);
   EXPECT_EQ(lines, (TLines{"one", "two", "three"}));
-  Write(path, "a much longer old content that must disappear");
+  ASSERT_TRUE(test::WriteBytes(path, "a much longer old content that must disappear"));
   SaveLines(path, lines);
-  EXPECT_EQ(Read(path), QByteArray("one\r\ntwo\r\nthree\r\n"));
+  EXPECT_EQ(ReadBytes(path), "one\r\ntwo\r\nthree\r\n");
 }
 
 TEST_F(TempDirTest, TextLineFileErrorsNameThePath) {
-  const QString missing = Path("missing.txt");
+  const std::string missing = Path("missing.txt");
   try {
     LoadLines(missing);
     FAIL() << "no error";
   } catch (const EFOpenError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file " + missing.toStdString());
+    EXPECT_EQ(std::string(e.what()), "Cannot open file " + missing);
   }
-  const QString nowhere = Path("no/such/folder/x.txt");
+  const std::string nowhere = Path("no/such/folder/x.txt");
   try {
     SaveLines(nowhere, {"x"});
     FAIL() << "no error";
   } catch (const EFCreateError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot create file " + nowhere.toStdString());
+    EXPECT_EQ(std::string(e.what()), "Cannot create file " + nowhere);
   }
 }
 
 TEST_F(TempDirTest, FileFunctions) {
-  const QString a = Path("a.bin");
-  Write(a, "abc");
+  const std::string a = Path("a.bin");
+  ASSERT_TRUE(test::WriteBytes(a, "abc"));
   EXPECT_TRUE(FileExists(a));
-  EXPECT_FALSE(FileExists(temp.path()));  // a directory is no file
+  EXPECT_FALSE(FileExists(Dir()));  // a directory is no file
   EXPECT_FALSE(FileExists(Path("b.bin")));
 
-  const QString b = Path("b.bin");
-  Write(b, "a longer target that is replaced");
+  const std::string b = Path("b.bin");
+  ASSERT_TRUE(test::WriteBytes(b, "a longer target that is replaced"));
   EXPECT_TRUE(CopyFile(a, b));
-  EXPECT_EQ(Read(b), QByteArray("abc"));
+  EXPECT_EQ(ReadBytes(b), "abc");
   EXPECT_FALSE(CopyFile(Path("none"), b));
-  EXPECT_EQ(Read(b), QByteArray("abc"));
+  EXPECT_EQ(ReadBytes(b), "abc");
 
   EXPECT_TRUE(DeleteFile(b));
   EXPECT_FALSE(FileExists(b));
   EXPECT_FALSE(DeleteFile(b));
 
   EXPECT_TRUE(ForceDirectories(Path("x/y/z")));
-  EXPECT_TRUE(QDir(Path("x/y/z")).exists());
+  EXPECT_TRUE(fs::is_directory(FsPath(Path("x/y/z"))));
 }
 
 // A copy onto the very file it reads would truncate or rewrite it: it fails, whatever path
 // names the file.
 TEST_F(TempDirTest, CopyOntoTheSameFileFailsAndLeavesIt) {
-  const QString map = Path("Zeb-Kin.map");
-  const QByteArray bytes("the user's map");
-  Write(map, bytes);
-  ASSERT_TRUE(QDir().mkpath(Path("sub")));
-  ASSERT_TRUE(QFile::link(map, Path("link.map")));
-  ASSERT_EQ(
-      ::link(QFile::encodeName(map).constData(), QFile::encodeName(Path("hard.map")).constData()),
-      0);
+  const std::string map = Path("Zeb-Kin.map");
+  const std::string bytes("the user's map");
+  ASSERT_TRUE(test::WriteBytes(map, bytes));
+  ASSERT_TRUE(fs::create_directories(FsPath(Path("sub"))));
+  fs::create_symlink(FsPath(map), FsPath(Path("link.map")));
+  ASSERT_EQ(::link(map.c_str(), Path("hard.map").c_str()), 0);
   const struct {
     const char* what;
-    QString from, to;
+    std::string from, to;
   } cases[] = {
       {"same path", map, map},
       {"symbolic link as the source", Path("link.map"), map},
@@ -155,25 +143,27 @@ TEST_F(TempDirTest, CopyOntoTheSameFileFailsAndLeavesIt) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_FALSE(CopyFile(c.from, c.to));
-    EXPECT_EQ(Read(map), bytes);
-    EXPECT_TRUE(QFileInfo(Path("link.map")).isSymLink());
+    EXPECT_EQ(ReadBytes(map), bytes);
+    EXPECT_TRUE(fs::is_symlink(FsPath(Path("link.map"))));
   }
-  EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // no temporary
+  // No temporary left.
+  EXPECT_EQ(test::FolderEntries(Dir()),
+            (std::vector<std::string>{"Zeb-Kin.map", "hard.map", "link.map", "sub"}));
 }
 
 TEST_F(TempDirTest, FindFilesMatchesPlainFilesOnly) {
-  Write(Path("Fast.zks"), "");
-  Write(Path("my.set.zks"), "");
-  Write(Path(".hidden.zks"), "");
-  Write(Path("other.txt"), "");
-  Write(Path("UPPER.ZKS"), "");
-  QDir().mkpath(Path("dir.zks"));
-  QStringList found = FindFiles(temp.path(), "*.zks");
-  found.sort();
-  EXPECT_EQ(found, (QStringList{".hidden.zks", "Fast.zks", "my.set.zks"}));
-  found = FindFiles(temp.path(), "*.zks", Qt::CaseInsensitive);
-  EXPECT_EQ(found.size(), 4);
-  EXPECT_TRUE(FindFiles(Path("absent"), "*.zks").isEmpty());
+  ASSERT_TRUE(test::WriteBytes(Path("Fast.zks"), ""));
+  ASSERT_TRUE(test::WriteBytes(Path("my.set.zks"), ""));
+  ASSERT_TRUE(test::WriteBytes(Path(".hidden.zks"), ""));
+  ASSERT_TRUE(test::WriteBytes(Path("other.txt"), ""));
+  ASSERT_TRUE(test::WriteBytes(Path("UPPER.ZKS"), ""));
+  fs::create_directories(FsPath(Path("dir.zks")));
+  std::vector<std::string> found = FindFiles(Dir(), "*.zks");
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, (std::vector<std::string>{".hidden.zks", "Fast.zks", "my.set.zks"}));
+  found = FindFiles(Dir(), "*.zks", false);
+  EXPECT_EQ(found.size(), 4u);
+  EXPECT_TRUE(FindFiles(Path("absent"), "*.zks").empty());
 }
 
 TEST(Paths, ExtractFilePathKeepsTheLastDelimiter) {

@@ -7,10 +7,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <iterator>
 
 #include "platform/errors.h"
@@ -22,10 +21,9 @@ namespace {
 
 // A window started in a game folder that holds the game.
 struct TScriptWindow {
-  TScriptWindow() : f((folder.WriteGameFile("eDuke32.exe"), folder)) {}
   TForm1& form() { return *f.form; }
-  TGameFolder folder;
-  TFormFixture f;
+  TGameFolder folder{TGameFolder::WithGame};
+  TFormFixture f{folder};
 };
 
 std::string Seven(const std::string& command) {
@@ -89,7 +87,7 @@ TEST(BuildScriptValues, AtTheWindowsDefaults) {
                            "48",
                            "//"};
   EXPECT_EQ(BuildScriptValues(w.form()), expected);
-  EXPECT_EQ(w.form().Memo6->Lines().size(), 52);
+  EXPECT_EQ(w.form().Memo6->Lines().size(), 52u);
 }
 
 // Every control away from its default, each slider at its own Position, so a control read for
@@ -108,7 +106,7 @@ TEST(BuildScriptValues, EachControlReachesItsRow) {
   f.CSpinEdit3->SetValue(600);
   f.CheckBox8->SetChecked(false);
   f.CheckBox7->SetChecked(true);
-  f.CheckBox7->setEnabled(false);  // counts as it stands
+  f.CheckBox7->SetEnabled(false);  // counts as it stands
   f.CheckBox9->SetChecked(true);
   f.CheckBox10->SetChecked(true);
   const std::pair<TTrackBar*, int> positions[] = {
@@ -250,15 +248,10 @@ TEST(BuildScriptValues, ExpanderSwitchChoosesTheWholeRowSet) {
   EXPECT_EQ(expanderAtMax[46], "0");
 }
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(WriteGameScript, FillsTheTemplateWithCrLfLineEnds) {
   struct Case {
     const char* what;
-    QByteArray ctp, con;
+    std::string ctp, con;
   } cases[] = {
       {"no placeholders, every kind of line end", "a\r\nb\nc\rd\n\r\n\n",
        "a\r\nb\r\nc\r\nd\r\n\r\n\r\n"},
@@ -273,7 +266,7 @@ TEST(WriteGameScript, FillsTheTemplateWithCrLfLineEnds) {
     w.folder.WriteProgramFile("zeb-kin.ctp", c.ctp);
     w.folder.WriteGameFile("zebkin.con", "an older script, longer than the new one\r\n");
     EXPECT_TRUE(WriteGameScript(w.form())) << c.what;
-    EXPECT_EQ(ReadFile(w.folder.GameDir() + "zebkin.con"), c.con) << c.what;
+    EXPECT_EQ(w.folder.ReadGameFile("zebkin.con"), c.con) << c.what;
   }
 }
 
@@ -284,17 +277,16 @@ TEST(WriteGameScript, MissingTemplateTouchesNothing) {
 
   w.folder.WriteGameFile("zebkin.con", "from before");
   EXPECT_FALSE(WriteGameScript(w.form()));
-  EXPECT_EQ(ReadFile(w.folder.GameDir() + "zebkin.con"), "from before");
+  EXPECT_EQ(w.folder.ReadGameFile("zebkin.con"), "from before");
   EXPECT_TRUE(w.f.dialogs.shown.empty());
 }
 
 // A socket file exists but cannot be opened as a file, not even by root.
-bool MakeSocketFile(const QString& path) {
-  const QByteArray name = QFile::encodeName(path);
+bool MakeSocketFile(const std::string& path) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
-  if (static_cast<size_t>(name.size()) >= sizeof address.sun_path) return false;
-  std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+  if (path.size() >= sizeof address.sun_path) return false;
+  std::memcpy(address.sun_path, path.data(), path.size());
   const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
   if (fd < 0) return false;
   const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
@@ -305,28 +297,28 @@ bool MakeSocketFile(const QString& path) {
 TEST(WriteGameScript, FileErrorsLeaveTheWriter) {
   {
     TScriptWindow w;
-    const QString ctp = w.folder.ProgramDir() + "zeb-kin.ctp";
+    const std::string ctp = w.folder.ProgramDir() + "zeb-kin.ctp";
     ASSERT_TRUE(MakeSocketFile(ctp));
     try {
       WriteGameScript(w.form());
       ADD_FAILURE() << "no error for an unreadable template";
     } catch (const EFOpenError& e) {
-      EXPECT_EQ(std::string(e.what()), "Cannot open file " + ctp.toStdString());
+      EXPECT_EQ(std::string(e.what()), "Cannot open file " + ctp);
     }
     EXPECT_FALSE(w.folder.GameFileExists("zebkin.con"));
   }
   {
     TScriptWindow w;
     w.folder.WriteProgramFile("zeb-kin.ctp", "%WEAP1%\n");
-    const QString con = w.folder.GameDir() + "zebkin.con";
-    ASSERT_TRUE(QDir().mkpath(con));  // a folder in the file's place
+    const std::string con = w.folder.GameDir() + "zebkin.con";
+    ASSERT_TRUE(std::filesystem::create_directories(FsPath(con)));  // a folder in its place
     try {
       WriteGameScript(w.form());
       ADD_FAILURE() << "no error for an uncreatable zebkin.con";
     } catch (const EFCreateError& e) {
-      EXPECT_EQ(std::string(e.what()), "Cannot create file " + con.toStdString());
+      EXPECT_EQ(std::string(e.what()), "Cannot create file " + con);
     }
-    EXPECT_TRUE(QDir(con).isEmpty());
+    EXPECT_TRUE(FolderEntries(con).empty());
   }
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
+#include <filesystem>
+#include <string>
 
 #include "platform/errors.h"
 #include "script/modeldefs.h"
@@ -51,15 +51,11 @@ model "highres/sprites/characters/duke/1405_duke.md3" {
 #include duke3d.def
 )";
 
-QByteArray ExpectedFile() {
-  QByteArray text(kDefinitions);
-  text.replace("\n", "\r\n");
+std::string ExpectedFile() {
+  std::string text;
+  for (const char* c = kDefinitions; *c; ++c)
+    text += *c == '\n' ? std::string("\r\n") : std::string(1, *c);
   return text;
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(WriteModelDefinitions, WrittenOnlyWithModelAndSkin) {
@@ -73,8 +69,7 @@ TEST(WriteModelDefinitions, WrittenOnlyWithModelAndSkin) {
       {true, true, " /hzebkin.def"},
   };
   for (const Case& c : cases) {
-    TGameFolder folder;
-    folder.WriteGameFile("eDuke32.exe");
+    TGameFolder folder{TGameFolder::WithGame};
     if (c.md3) folder.WriteGameFile(kMd3);
     if (c.jpg) folder.WriteGameFile(kJpg);
     TFormFixture f(folder);
@@ -88,27 +83,29 @@ TEST(WriteModelDefinitions, ReplacesTheFileByteForByte) {
   folder.WriteGameFile("Duke3D.exe");  // either game will be given the file
   folder.WriteGameFile(kMd3);
   folder.WriteGameFile(kJpg);
-  folder.WriteGameFile("zebkin.def", QByteArray(5000, 'x'));
+  folder.WriteGameFile("zebkin.def", std::string(5000, 'x'));
   TFormFixture f(folder);
   EXPECT_EQ(WriteModelDefinitions(*f.form), " /hzebkin.def");
-  const QByteArray written = ReadFile(folder.GameDir() + "zebkin.def");
+  const std::string written = folder.ReadGameFile("zebkin.def");
   EXPECT_EQ(written, ExpectedFile());
-  EXPECT_EQ(written.count("\r\n"), 33);
+  size_t lineEnds = 0;
+  for (size_t at = written.find("\r\n"); at != std::string::npos; at = written.find("\r\n", at + 2))
+    ++lineEnds;
+  EXPECT_EQ(lineEnds, 33u);
 }
 
 TEST(WriteModelDefinitions, UncreatableFileRaisesItsError) {
-  TGameFolder folder;
-  folder.WriteGameFile("eDuke32.exe");
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteGameFile(kMd3);
   folder.WriteGameFile(kJpg);
-  const QString def = folder.GameDir() + "zebkin.def";
-  ASSERT_TRUE(QDir().mkpath(def));  // a folder in the file's place
+  const std::string def = folder.GameDir() + "zebkin.def";
+  ASSERT_TRUE(std::filesystem::create_directories(FsPath(def)));  // a folder in its place
   TFormFixture f(folder);
   try {
     WriteModelDefinitions(*f.form);
     ADD_FAILURE() << "no error";
   } catch (const EFCreateError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot create file " + def.toStdString());
+    EXPECT_EQ(std::string(e.what()), "Cannot create file " + def);
   }
 }
 

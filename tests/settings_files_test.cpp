@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
+#include <filesystem>
+#include <functional>
+
+#include "platform/textfile.h"
 #include "settings/settingsfiles.h"
 #include "settings_helpers.h"
 #include "support/unprivileged.h"
@@ -14,7 +15,10 @@
 namespace zk::test {
 namespace {
 
-const QString kInvalidName = "invalid name";
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+const std::string kInvalidName = "invalid name";
 
 // Options that differ from the designed defaults in a way a save must carry.
 void ChangeOptions(TForm1& w) {
@@ -22,68 +26,72 @@ void ChangeOptions(TForm1& w) {
   w.TrackBar6->SetPosition(333);
 }
 
-void Save(TFormFixture& f, const QString& name) {
+void Save(TFormFixture& f, const std::string& name) {
   f.dialogs.inputAnswers.push_back({true, name});
-  f.form->Button3->click();
+  f.form->Button3->Click();
 }
 
-void Pick(TFormFixture& f, int index) {
-  f.form->ComboBox1->SetItemIndex(index);
-  emit f.form->ComboBox1->activated(index);
+bool StartsWith(const std::string& text, const std::string& start) {
+  return text.rfind(start, 0) == 0;
 }
 
-QStringList Titles(const TScriptedDialogs& d) {
-  QStringList titles;
-  for (const TShownDialog& s : d.shown) titles << s.title;
+Names Titles(const TScriptedDialogs& d) {
+  Names titles;
+  for (const TShownDialog& s : d.shown) titles.push_back(s.title);
   return titles;
 }
 
-const auto kEveryoneReads =
-    QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-const auto kEveryoneWrites =
-    kEveryoneReads | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+constexpr fs::perms kEveryoneReads =
+    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+constexpr fs::perms kEveryoneWrites =
+    kEveryoneReads | fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
+void SetMode(const std::string& path, fs::perms mode) {
+  fs::permissions(FsPath(path), mode, fs::perm_options::replace);
+}
 
 // Makes a folder read-only for everybody while it lives (the owner can still clean up after).
 class TReadOnlyFolder {
  public:
-  explicit TReadOnlyFolder(const QString& dir) : dir_(dir), mode_(QFileInfo(dir).permissions()) {
-    QFile::setPermissions(dir_, kEveryoneReads | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
-                                    QFileDevice::ExeOther);
+  explicit TReadOnlyFolder(const std::string& dir)
+      : dir_(dir), mode_(fs::status(FsPath(dir)).permissions()) {
+    SetMode(dir_, kEveryoneReads | fs::perms::owner_exec | fs::perms::group_exec |
+                      fs::perms::others_exec);
   }
-  ~TReadOnlyFolder() { QFile::setPermissions(dir_, mode_); }
+  ~TReadOnlyFolder() { SetMode(dir_, mode_); }
 
  private:
-  QString dir_;
-  QFileDevice::Permissions mode_;
+  std::string dir_;
+  fs::perms mode_;
 };
 
 TEST(SettingsFiles, NewNamesInsertedByUpperCasedBytes) {
   struct TCase {
-    QStringList existing;  // files present at start-up
-    QStringList saved;     // names saved in this order
-    QStringList expected;
+    Names existing;  // files present at start-up
+    Names saved;     // names saved in this order
+    Names expected;
   };
   const TCase cases[] = {
       {{}, {"Fast", "alpha", "Zulu", "beta"}, {"alpha", "beta", "Fast", "Zulu"}},
       {{"a", "abc"}, {"ab"}, {"a", "ab", "abc"}},
       // Bytes unsigned: the UTF-8 of a non-ASCII letter comes after every ASCII one.
-      {{"Zulu"}, {"\u00e9mile"}, {"Zulu", "\u00e9mile"}},
+      {{"Zulu"}, {"\xc3\xa9mile"}, {"Zulu", "\xc3\xa9mile"}},
   };
   for (const TCase& c : cases) {
-    SCOPED_TRACE(c.expected.join(",").toStdString());
-    TSettingsFolder folder;
-    for (const QString& name : c.existing) folder.WriteNamed(name, DefaultSettingsLines());
+    SCOPED_TRACE(c.expected.back());
+    TGameFolder folder{TGameFolder::WithGame};
+    for (const std::string& name : c.existing) folder.WriteNamed(name, DefaultSettingsLines());
     TFormFixture f(folder);
-    for (const QString& name : c.saved) Save(f, name);
+    for (const std::string& name : c.saved) Save(f, name);
     EXPECT_EQ(f.form->ComboBox1->Items(), c.expected);
     EXPECT_EQ(f.form->ComboBox1->ItemIndex(), -1);
-    for (const QString& name : c.saved) EXPECT_TRUE(QFileInfo::exists(folder.Named(name)));
+    for (const std::string& name : c.saved) EXPECT_TRUE(Exists(folder.Named(name)));
     EXPECT_TRUE(f.dialogs.Messages().empty());
   }
 }
 
 TEST(SettingsFiles, SaveCreatesTheFolderAndWritesTheCurrentOptions) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
   ChangeOptions(*f.form);
   Save(f, "mine");
@@ -98,13 +106,13 @@ TEST(SettingsFiles, SaveCreatesTheFolderAndWritesTheCurrentOptions) {
 }
 
 TEST(SettingsFiles, OverwriteNoAsksAgainAndCancelSavesNothing) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteNamed("fast", DefaultSettingsLines());
   TFormFixture f(folder);
   ChangeOptions(*f.form);
   f.dialogs.inputAnswers = {{true, "fast"}, {false, ""}};
   f.dialogs.messageAnswers = {TModalResult::No};
-  f.form->Button3->click();
+  f.form->Button3->Click();
 
   ASSERT_EQ(f.dialogs.shown.size(), 3u);
   const TShownDialog& question = f.dialogs.shown[1];
@@ -115,33 +123,31 @@ TEST(SettingsFiles, OverwriteNoAsksAgainAndCancelSavesNothing) {
   EXPECT_EQ(f.dialogs.shown[2].kind, TShownDialog::Input);
   EXPECT_EQ(f.dialogs.shown[2].value, "fast");  // the name just entered
   EXPECT_EQ(LoadLines(folder.Named("fast")), DefaultSettingsLines());
-  EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{"fast"});
+  EXPECT_EQ(f.form->ComboBox1->Items(), Names{"fast"});
 }
 
 TEST(SettingsFiles, OverwriteYesReplacesTheFileBesideItWithoutASecondEntry) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteNamed("fast", DefaultSettingsLines());
   // A second name for the old file's content: replacing by write-beside-and-rename leaves it
   // whole, where truncating and rewriting in place would change it too.
-  ASSERT_EQ(::link(QFile::encodeName(folder.Named("fast")).constData(),
-                   QFile::encodeName(folder.ProgramDir() + "old-content").constData()),
-            0);
+  ASSERT_EQ(::link(folder.Named("fast").c_str(), (folder.ProgramDir() + "old-content").c_str()), 0);
   TFormFixture f(folder);
   ChangeOptions(*f.form);
   f.dialogs.messageAnswers = {TModalResult::Yes};
   Save(f, "fast");
 
-  EXPECT_EQ(Titles(f.dialogs), (QStringList{"Save Settings", "file already exists"}));
+  EXPECT_EQ(Titles(f.dialogs), (Names{"Save Settings", "file already exists"}));
   EXPECT_EQ(LoadLines(folder.Named("fast"))[0], "42");
   EXPECT_EQ(LoadLines(folder.ProgramDir() + "old-content"), DefaultSettingsLines());
-  EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{"fast"});
-  EXPECT_EQ(QDir(folder.ProgramDir() + "botsettings").entryList(QDir::Files | QDir::Hidden),
-            QStringList{"fast.zks"});  // no temporary left beside it
+  EXPECT_EQ(f.form->ComboBox1->Items(), Names{"fast"});
+  // No temporary left beside it.
+  EXPECT_EQ(FolderEntries(folder.ProgramDir() + "botsettings"), Names{"fast.zks"});
 }
 
 TEST(SettingsFiles, NamesAreUsedAsTyped) {
   struct TCase {
-    QString name;
+    std::string name;
     bool listedAgain;  // by the next start's listing
   };
   // The empty name too: its file is the extension alone. "." and ".." are written as "..zks" and
@@ -149,35 +155,34 @@ TEST(SettingsFiles, NamesAreUsedAsTyped) {
   const TCase cases[] = {{"", true},      {" spaced ", true},    {"...", true}, {"my.set", true},
                          {"x.zks", true}, {"back\\slash", true}, {".", false},  {"..", false}};
   for (const TCase& c : cases) {
-    SCOPED_TRACE(c.name.toStdString());
-    TSettingsFolder folder;
+    SCOPED_TRACE(c.name);
+    TGameFolder folder{TGameFolder::WithGame};
     {
       TFormFixture f(folder);
       ChangeOptions(*f.form);
       Save(f, c.name);
       EXPECT_TRUE(f.dialogs.Messages().empty());
-      EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{c.name});
-      EXPECT_TRUE(QFileInfo(folder.Named(c.name)).isFile());
+      EXPECT_EQ(f.form->ComboBox1->Items(), Names{c.name});
+      EXPECT_TRUE(fs::is_regular_file(FsPath(folder.Named(c.name))));
       EXPECT_EQ(LoadLines(folder.Named(c.name))[0], "42");
       // The entry loads and deletes its own file.
       f.form->CSpinEdit3->SetValue(1);
-      Pick(f, 0);
+      f.form->ComboBox1->UserPick(0);
       EXPECT_EQ(f.form->CSpinEdit3->Value(), 42);
       EXPECT_TRUE(f.dialogs.Messages().empty());
     }
     TFormFixture again(folder);
-    EXPECT_EQ(again.form->ComboBox1->Items(), c.listedAgain ? QStringList{c.name} : QStringList{});
+    EXPECT_EQ(again.form->ComboBox1->Items(), c.listedAgain ? Names{c.name} : Names{});
   }
 }
 
 TEST(SettingsFiles, NamesOutsideTheFolderRefusedAndAskedAgain) {
-  const QString names[] = {"../../x", "sub/x", "/", "./x"};
-  for (const QString& name : names) {
-    SCOPED_TRACE(name.toStdString());
-    TSettingsFolder folder;
+  for (const std::string name : {"../../x", "sub/x", "/", "./x"}) {
+    SCOPED_TRACE(name);
+    TGameFolder folder{TGameFolder::WithGame};
     TFormFixture f(folder);
     f.dialogs.inputAnswers = {{true, name}, {true, "ok"}};
-    f.form->Button3->click();
+    f.form->Button3->Click();
 
     ASSERT_EQ(f.dialogs.shown.size(), 3u);
     EXPECT_EQ(f.dialogs.shown[1].title, kInvalidName);
@@ -185,34 +190,31 @@ TEST(SettingsFiles, NamesOutsideTheFolderRefusedAndAskedAgain) {
               "A settings name cannot contain \"/\".\nPlease choose another name.");
     EXPECT_EQ(f.dialogs.shown[1].icon, TMsgIcon::Stop);
     EXPECT_EQ(f.dialogs.shown[2].value, name);  // shown again for correcting
-    EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{"ok"});
-    EXPECT_EQ(QDir(folder.ProgramDir() + "botsettings")
-                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"ok.zks"});
-    EXPECT_FALSE(QFileInfo::exists(folder.GameDir() + "x.zks"));
-    EXPECT_FALSE(QFileInfo::exists(folder.ProgramDir() + "x.zks"));
+    EXPECT_EQ(f.form->ComboBox1->Items(), Names{"ok"});
+    EXPECT_EQ(FolderEntries(folder.ProgramDir() + "botsettings"), Names{"ok.zks"});
+    EXPECT_FALSE(Exists(folder.GameDir() + "x.zks"));
+    EXPECT_FALSE(Exists(folder.ProgramDir() + "x.zks"));
   }
 }
 
 TEST(SettingsFiles, FailedWriteReportedAndNameNotListed) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteProgramFile("botsettings", "a file where the folder should be");
   TFormFixture f(folder);
   Save(f, "lost");
-  ASSERT_EQ(f.dialogs.Messages().size(), 1u);
-  EXPECT_EQ(f.dialogs.Messages()[0], "Zeb-Kin|Cannot create file " + folder.Named("lost"));
-  EXPECT_EQ(f.form->ComboBox1->count(), 0);
+  EXPECT_EQ(f.dialogs.Messages(), Names{"Zeb-Kin|Cannot create file " + folder.Named("lost")});
+  EXPECT_TRUE(f.form->ComboBox1->Items().empty());
 }
 
 TEST(SettingsFiles, PickLoadsTheNamedSet) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TLines lines = DefaultSettingsLines();
   lines[0] = "321";
   folder.WriteNamed("a", DefaultSettingsLines());
   folder.WriteNamed("b", lines);
   TFormFixture f(folder);
   f.form->CSpinEdit1->SetValue(6);  // not part of a set
-  Pick(f, 1);
+  f.form->ComboBox1->UserPick(1);
   EXPECT_EQ(f.form->CSpinEdit3->Value(), 321);
   EXPECT_EQ(f.form->CSpinEdit1->Value(), 6);
   EXPECT_EQ(f.form->ComboBox1->ItemIndex(), 1);
@@ -222,35 +224,32 @@ TEST(SettingsFiles, PickLoadsTheNamedSet) {
 TEST(SettingsFiles, PickOfAnUnusableFileChangesNothing) {
   struct TCase {
     const char* what;
-    std::function<void(const TSettingsFolder&)> spoil;
-    QString message;
+    std::function<void(const TGameFolder&)> spoil;
+    std::string message;
   };
   const TCase cases[] = {
-      {"gone", [](const TSettingsFolder& d) { QFile::remove(d.Named("s")); },
+      {"gone", [](const TGameFolder& d) { fs::remove(FsPath(d.Named("s"))); },
        "file is gone|This settings file no longer exists. looks\nlike you're trying to crash "
        "this program..."},
-      {"38 lines",
-       [](const TSettingsFolder& d) {
-         TLines lines(38, "7");
-         d.WriteNamed("s", lines);
-       },
+      {"38 lines", [](const TGameFolder& d) { d.WriteNamed("s", TLines(38, "7")); },
        "file corrupt|This file is corrupt. Sorry :-("},
       {"unreadable",
-       [](const TSettingsFolder& d) {
-         QFile::remove(d.Named("s"));
-         QFile::link("/proc/self/mem", d.Named("s"));  // exists, but reading it fails
+       [](const TGameFolder& d) {
+         fs::remove(FsPath(d.Named("s")));
+         // Exists, but reading it fails.
+         fs::create_symlink("/proc/self/mem", FsPath(d.Named("s")));
        },
        "Zeb-Kin|Cannot open file "},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.what);
-    TSettingsFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     folder.WriteNamed("s", TLines(39, "7"));
     TFormFixture f(folder);
     c.spoil(folder);
-    Pick(f, 0);
+    f.form->ComboBox1->UserPick(0);
     ASSERT_EQ(f.dialogs.Messages().size(), 1u);
-    EXPECT_TRUE(f.dialogs.Messages()[0].startsWith(c.message));
+    EXPECT_TRUE(StartsWith(f.dialogs.Messages()[0], c.message)) << f.dialogs.Messages()[0];
     EXPECT_EQ(f.dialogs.shown[0].icon, TMsgIcon::Stop);
     EXPECT_EQ(f.form->CSpinEdit3->Value(), 10);
     EXPECT_EQ(f.form->TrackBar1->Position(), 1);
@@ -258,44 +257,44 @@ TEST(SettingsFiles, PickOfAnUnusableFileChangesNothing) {
 }
 
 TEST(SettingsFiles, DeleteRemovesFileAndEntry) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteNamed("a", DefaultSettingsLines());
   folder.WriteNamed("b", DefaultSettingsLines());
   TFormFixture f(folder);
 
-  f.form->Button4->click();  // nothing picked: nothing happens
-  EXPECT_EQ(f.form->ComboBox1->count(), 2);
+  f.form->Button4->Click();  // nothing picked: nothing happens
+  EXPECT_EQ(f.form->ComboBox1->Items().size(), 2u);
 
   ChangeOptions(*f.form);
   f.form->ComboBox1->SetItemIndex(0);
-  f.form->Button4->click();
-  EXPECT_FALSE(QFileInfo::exists(folder.Named("a")));
-  EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{"b"});
+  f.form->Button4->Click();
+  EXPECT_FALSE(Exists(folder.Named("a")));
+  EXPECT_EQ(f.form->ComboBox1->Items(), Names{"b"});
   EXPECT_EQ(f.form->ComboBox1->ItemIndex(), -1);
   EXPECT_EQ(f.form->CSpinEdit3->Value(), 42);  // the options shown stay
 
-  QFile::remove(folder.Named("b"));  // gone by other means: the entry simply goes
+  fs::remove(FsPath(folder.Named("b")));  // gone by other means: the entry simply goes
   f.form->ComboBox1->SetItemIndex(0);
-  f.form->Button4->click();
-  EXPECT_EQ(f.form->ComboBox1->count(), 0);
+  f.form->Button4->Click();
+  EXPECT_TRUE(f.form->ComboBox1->Items().empty());
   EXPECT_TRUE(f.dialogs.shown.empty());
 }
 
 TEST(SettingsFiles, DeleteThatFailsKeepsTheEntry) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteNamed("a", DefaultSettingsLines());
-  const QString dir = folder.ProgramDir() + "botsettings";
+  const std::string dir = folder.ProgramDir() + "botsettings";
   TFormFixture f(folder);
   LetOthersReach(dir);
   TReadOnlyFolder readOnly(dir);
   f.form->ComboBox1->SetItemIndex(0);
-  RunUnprivileged([&] { f.form->Button4->click(); });
-  EXPECT_EQ(f.dialogs.Messages(),
-            std::vector<QString>{"couldn't delete file. Sorry :-(|Could not delete the settings "
-                                 "file. Are you\nrunning this program from a ROM drive?"});
+  RunUnprivileged([&] { f.form->Button4->Click(); });
+  EXPECT_EQ(f.dialogs.Messages(), Names{"couldn't delete file. Sorry :-(|Could not delete the "
+                                        "settings file. Are you\nrunning this program from a ROM "
+                                        "drive?"});
   EXPECT_EQ(f.dialogs.shown[0].icon, TMsgIcon::None);
-  EXPECT_EQ(f.form->ComboBox1->Items(), QStringList{"a"});
-  EXPECT_TRUE(QFileInfo::exists(folder.Named("a")));
+  EXPECT_EQ(f.form->ComboBox1->Items(), Names{"a"});
+  EXPECT_TRUE(Exists(folder.Named("a")));
 }
 
 // A folder where a file can be written only in place: the atomic replace cannot create its
@@ -314,11 +313,11 @@ TEST(SettingsFiles, SaveInAReadOnlyFolderWritesAWritableFileInPlace) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.what);
-    TSettingsFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     folder.WriteNamed("fast", DefaultSettingsLines());
     folder.WriteLast(DefaultSettingsLines());
-    const QString path = c.named ? folder.Named("fast") : folder.Last();
-    QFile::setPermissions(path, c.fileWritable ? kEveryoneWrites : kEveryoneReads);
+    const std::string path = c.named ? folder.Named("fast") : folder.Last();
+    SetMode(path, c.fileWritable ? kEveryoneWrites : kEveryoneReads);
     TFormFixture f(folder);
     ChangeOptions(*f.form);
     LetOthersReach(folder.ProgramDir() + "botsettings");
@@ -330,22 +329,20 @@ TEST(SettingsFiles, SaveInAReadOnlyFolderWritesAWritableFileInPlace) {
       if (c.named)
         Save(f, "fast");
       else
-        EXPECT_TRUE(CloseWindow(*f.form));
+        EXPECT_TRUE(f.form->CloseQuery());
     });
-    std::vector<QString> errors;
-    for (const QString& m : f.dialogs.Messages())
-      if (m.startsWith("Zeb-Kin|")) errors.push_back(m);
+    Names errors;
+    for (const std::string& m : f.dialogs.Messages())
+      if (StartsWith(m, "Zeb-Kin|")) errors.push_back(m);
     if (c.fileWritable) {
       EXPECT_TRUE(errors.empty());
       EXPECT_EQ(LoadLines(path)[0], "42");
     } else {
-      EXPECT_EQ(errors, std::vector<QString>{"Zeb-Kin|Cannot create file " + path});
+      EXPECT_EQ(errors, Names{"Zeb-Kin|Cannot create file " + path});
       EXPECT_EQ(LoadLines(path), DefaultSettingsLines());
     }
-    EXPECT_EQ(QDir(folder.ProgramDir()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"lastsettings.zks"});
-    EXPECT_EQ(QDir(folder.ProgramDir() + "botsettings").entryList(QDir::Files | QDir::Hidden),
-              QStringList{"fast.zks"});
+    EXPECT_EQ(FolderEntries(folder.ProgramDir()), (Names{"botsettings", "lastsettings.zks"}));
+    EXPECT_EQ(FolderEntries(folder.ProgramDir() + "botsettings"), Names{"fast.zks"});
   }
 }
 

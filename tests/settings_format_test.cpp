@@ -11,16 +11,16 @@ namespace zk::test {
 namespace {
 
 TEST(SettingsFormat, DefaultsWriteTheDocumentedLinesWithCrLf) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
-  ASSERT_TRUE(CloseWindow(*f.form));
-  EXPECT_EQ(ReadAll(folder.Last()).toStdString(), JoinLines(DefaultSettingsLines()));
+  ASSERT_TRUE(f.form->CloseQuery());
+  EXPECT_EQ(ReadBytes(folder.Last()), JoinLines(DefaultSettingsLines()));
   // Writing reads the mirrored sliders without moving them.
   EXPECT_EQ(f.form->TrackBar12->Position(), 0);
 }
 
 TEST(SettingsFormat, EveryValueTravelsThroughTheFile) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   {
     TFormFixture f(folder);
     TForm1& w = *f.form;
@@ -32,7 +32,7 @@ TEST(SettingsFormat, EveryValueTravelsThroughTheFile) {
     // Distinct in-range positions, so a swapped or shifted line shows.
     for (int i = 0; i < 31; ++i)
       w.SliderTable[i]->SetPosition(w.SliderTable[i]->Min() + (i % 5) + 1);
-    ASSERT_TRUE(CloseWindow(w));
+    ASSERT_TRUE(w.CloseQuery());
   }
   TFormFixture g(folder);
   TForm1& w = *g.form;
@@ -94,7 +94,7 @@ TEST(SettingsFormat, HandEditedLines) {
   };
   for (const THandEdit& c : cases) {
     SCOPED_TRACE(c.what);
-    TSettingsFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     TLines lines = DefaultSettingsLines();
     // Move the spin edits off their defaults, so a default shows as a change.
     lines[0] = "300";
@@ -108,7 +108,7 @@ TEST(SettingsFormat, HandEditedLines) {
 }
 
 TEST(SettingsFormat, LineEndsOfAnyKindAndExtraLines) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TLines lines = DefaultSettingsLines();
   lines[0] = "77";
   lines[38] = "55";
@@ -116,7 +116,7 @@ TEST(SettingsFormat, LineEndsOfAnyKindAndExtraLines) {
   for (size_t i = 0; i < lines.size(); ++i)
     text += lines[i] + (i % 3 == 0 ? "\n" : i % 3 == 1 ? "\r" : "\r\n");
   text += "not a number\r\n123\r\n";  // lines 40 and 41 are ignored
-  folder.WriteProgramFile("lastsettings.zks", QByteArray::fromStdString(text));
+  folder.WriteProgramFile("lastsettings.zks", text);
   TFormFixture f(folder);
   EXPECT_EQ(f.form->CSpinEdit3->Value(), 77);
   EXPECT_EQ(f.form->TrackBar31->Position(), 55);
@@ -124,7 +124,7 @@ TEST(SettingsFormat, LineEndsOfAnyKindAndExtraLines) {
 }
 
 TEST(SettingsFormat, ExpanderSwitchRestoredWithItsRows) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TLines shrinker = DefaultSettingsLines();
   shrinker[3] = "0";
   folder.WriteLast(shrinker);
@@ -135,8 +135,7 @@ TEST(SettingsFormat, ExpanderSwitchRestoredWithItsRows) {
   ExpectWeaponRowsFor(w, false);
 
   // And back: a named set with the switch on enables the expander row again.
-  w.ComboBox1->SetItemIndex(0);
-  w.ComboBox1Change(w.ComboBox1);
+  w.ComboBox1->UserPick(0);
   EXPECT_TRUE(w.CheckBox2->Checked());
   ExpectWeaponRowsFor(w, true);
 }

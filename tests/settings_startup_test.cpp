@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 
 #include "platform/errors.h"
@@ -16,48 +17,50 @@
 namespace zk::test {
 namespace {
 
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
 TEST(SettingsListing, ShowsWhatAPickCanLoad) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   for (const char* name : {"Fast.zks", "my.set.zks", "zeta.zks", "Other.ZKS", "notes.txt", "plain"})
-    folder.WriteProgramFile(QString("botsettings/") + name,
-                            QByteArray::fromStdString(JoinLines(DefaultSettingsLines())));
-  QDir().mkpath(folder.ProgramDir() + "botsettings/folder.zks");
+    folder.WriteProgramFile(std::string("botsettings/") + name, JoinLines(DefaultSettingsLines()));
+  fs::create_directories(FsPath(folder.ProgramDir() + "botsettings/folder.zks"));
   TFormFixture f(folder);
   // Other.ZKS is left out: a pick opens name + ".zks", which is another file here.
-  EXPECT_EQ(f.form->ComboBox1->Items(), (QStringList{"Fast", "my.set", "zeta"}));
+  EXPECT_EQ(f.form->ComboBox1->Items(), (Names{"Fast", "my.set", "zeta"}));
   EXPECT_EQ(f.form->ComboBox1->ItemIndex(), -1);
-  for (int i = 0; i < f.form->ComboBox1->count(); ++i) {
-    f.form->ComboBox1->SetItemIndex(i);
-    f.form->ComboBox1Change(f.form->ComboBox1);
-  }
+  for (int i = 0; i < static_cast<int>(f.form->ComboBox1->Items().size()); ++i)
+    f.form->ComboBox1->UserPick(i);
   EXPECT_TRUE(f.dialogs.shown.empty());
 }
 
 TEST(SettingsListing, NoFolderGivesAnEmptyListSilently) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
-  EXPECT_EQ(f.form->ComboBox1->count(), 0);
+  EXPECT_TRUE(f.form->ComboBox1->Items().empty());
   EXPECT_TRUE(f.dialogs.shown.empty());
-  EXPECT_FALSE(QFileInfo::exists(folder.ProgramDir() + "botsettings"));
+  EXPECT_FALSE(Exists(folder.ProgramDir() + "botsettings"));
 }
 
 TEST(SettingsListing, ListDirectoryArguments) {
-  TSettingsFolder folder;
-  const QString dir = folder.ProgramDir() + "list";
+  TGameFolder folder{TGameFolder::WithGame};
+  const std::string dir = folder.ProgramDir() + "list";
   for (const char* name : {"beta.zks", "Alpha.zks", "gamma.zks", "..zks", "...zks", ".zks"})
-    folder.WriteProgramFile(QString("list/") + name);
+    folder.WriteProgramFile(std::string("list/") + name);
+  // A pipe is no file to load: a pick would block on it.
+  ASSERT_EQ(::mkfifo((dir + "/pipe.zks").c_str(), 0600), 0);
   // Without a trailing delimiter, sorted ignoring case; "." and ".." (from "..zks" and
   // "...zks") are dropped, the empty name from ".zks" stays.
-  EXPECT_EQ(ListDirectory(dir, "*.zks", true, true), (QStringList{"", "Alpha", "beta", "gamma"}));
-  QStringList whole = ListDirectory(dir + "/", "*.zks", false, false);
-  whole.sort();
-  EXPECT_EQ(whole, (QStringList{"...zks", "..zks", ".zks", "Alpha.zks", "beta.zks", "gamma.zks"}));
-  EXPECT_TRUE(ListDirectory("", "*.zks", true, true).isEmpty());
-  EXPECT_TRUE(ListDirectory(dir, "", true, true).isEmpty());
+  EXPECT_EQ(ListDirectory(dir, "*.zks", true, true), (Names{"", "Alpha", "beta", "gamma"}));
+  Names whole = ListDirectory(dir + "/", "*.zks", false, false);
+  std::sort(whole.begin(), whole.end());
+  EXPECT_EQ(whole, (Names{"...zks", "..zks", ".zks", "Alpha.zks", "beta.zks", "gamma.zks"}));
+  EXPECT_TRUE(ListDirectory("", "*.zks", true, true).empty());
+  EXPECT_TRUE(ListDirectory(dir, "", true, true).empty());
 }
 
 TEST(SettingsStartUpAndClose, CloseSavesAndTheNextStartRestoresOnlyTheSet) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   {
     TFormFixture f(folder);
     TForm1& w = *f.form;
@@ -68,13 +71,11 @@ TEST(SettingsStartUpAndClose, CloseSavesAndTheNextStartRestoresOnlyTheSet) {
     // Not part of the set.
     w.CSpinEdit1->SetValue(7);
     w.CSpinEdit2->SetValue(-3);
-    w.ComboBox2->SetItemIndex(2);
-    w.ComboBox2Change(w.ComboBox2);
+    w.ComboBox2->UserPick(2);
     w.CheckBox9->SetChecked(true);
     w.CheckBox12->SetChecked(true);
-    w.ComboBox3->SetItemIndex(3);
-    w.ComboBox3Change(w.ComboBox3);
-    EXPECT_TRUE(CloseWindow(w));
+    w.ComboBox3->UserPick(3);
+    EXPECT_TRUE(w.CloseQuery());
     EXPECT_TRUE(f.dialogs.shown.empty());
   }
   ASSERT_EQ(LoadLines(folder.Last()).size(), 39u);
@@ -87,16 +88,16 @@ TEST(SettingsStartUpAndClose, CloseSavesAndTheNextStartRestoresOnlyTheSet) {
   EXPECT_EQ(w.CSpinEdit1->Value(), 3);
   EXPECT_EQ(w.CSpinEdit2->Value(), 0);
   EXPECT_EQ(w.ComboBox2->ItemIndex(), 0);
-  EXPECT_FALSE(w.CheckBox7->isEnabled());
+  EXPECT_FALSE(w.CheckBox7->Enabled());
   EXPECT_FALSE(w.CheckBox9->Checked());
   EXPECT_FALSE(w.CheckBox12->Checked());
   EXPECT_EQ(w.ComboBox3->ItemIndex(), 0);
-  EXPECT_EQ(w.ComboBox4->count(), 6);
+  EXPECT_EQ(w.ComboBox4->Items().size(), 6u);
   EXPECT_TRUE(g.dialogs.shown.empty());
 }
 
 TEST(SettingsStartUpAndClose, ShortLastUsedFileIgnoredSilently) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   folder.WriteLast(TLines(38, "5"));
   TFormFixture f(folder);
   EXPECT_EQ(f.form->CSpinEdit3->Value(), 10);
@@ -108,35 +109,36 @@ TEST(SettingsStartUpAndClose, UnreadableLastUsedFileEndsStartUpUntouched) {
   struct TCase {
     const char* what;
     bool unprivileged;
-    std::function<void(const TSettingsFolder&)> spoil;
+    std::function<void(const TGameFolder&)> spoil;
   };
   const TCase cases[] = {
       {"no read permission", true,
-       [](const TSettingsFolder& d) {
+       [](const TGameFolder& d) {
          TLines lines = DefaultSettingsLines();
          lines[0] = "77";  // not the defaults, so writing them over it would show
          d.WriteLast(lines);
-         QFile::setPermissions(d.Last(), QFileDevice::WriteOwner);
+         fs::permissions(FsPath(d.Last()), fs::perms::owner_write, fs::perm_options::replace);
          LetOthersReach(d.ProgramDir());
        }},
       // Opens for every user, root included, but reading the start of this process's memory fails.
       {"read fails", false,
-       [](const TSettingsFolder& d) { QFile::link("/proc/self/mem", d.Last()); }},
+       [](const TGameFolder& d) { fs::create_symlink("/proc/self/mem", FsPath(d.Last())); }},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.what);
-    TSettingsFolder folder;
+    TGameFolder folder{TGameFolder::WithGame};
     c.spoil(folder);
-    const QString link = QFileInfo(folder.Last()).symLinkTarget();
-    const QByteArray bytes = ReadAll(folder.Last());
+    std::error_code noLink;
+    const fs::path link = fs::read_symlink(FsPath(folder.Last()), noLink);
+    const std::string bytes = ReadBytes(folder.Last());
     TScriptedDialogs dialogs;
     TRecordingRunner runner;
-    QString error;
+    std::string error;
     const auto start = [&] {
       try {
         TForm1 form(folder.ExeFile(), dialogs, runner);
       } catch (const EFOpenError& e) {
-        error = QString::fromLocal8Bit(e.what());
+        error = e.what();
       }
     };
     if (c.unprivileged)
@@ -147,18 +149,17 @@ TEST(SettingsStartUpAndClose, UnreadableLastUsedFileEndsStartUpUntouched) {
     // no close writes the defaults over the user's set.
     EXPECT_EQ(error, "Cannot open file " + folder.Last());
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(QFileInfo(folder.Last()).symLinkTarget(), link);
-    EXPECT_EQ(ReadAll(folder.Last()), bytes);
+    EXPECT_EQ(fs::read_symlink(FsPath(folder.Last()), noLink), link);
+    EXPECT_EQ(ReadBytes(folder.Last()), bytes);
   }
 }
 
 TEST(SettingsStartUpAndClose, UnwritableLastUsedFileReportedOnceAndTheWindowCloses) {
-  TSettingsFolder folder;
+  TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);
-  QDir().mkpath(folder.Last());  // a folder where the file should go
-  EXPECT_TRUE(CloseWindow(*f.form));
-  EXPECT_EQ(f.dialogs.Messages(),
-            std::vector<QString>{"Zeb-Kin|Cannot create file " + folder.Last()});
+  fs::create_directories(FsPath(folder.Last()));  // a folder where the file should go
+  EXPECT_TRUE(f.form->CloseQuery());
+  EXPECT_EQ(f.dialogs.Messages(), Names{"Zeb-Kin|Cannot create file " + folder.Last()});
 }
 
 }  // namespace

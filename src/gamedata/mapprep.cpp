@@ -2,6 +2,7 @@
 
 #include "gamedata/groupfile.h"
 #include "gamedata/sprites.h"
+#include "launch/gamefiles.h"
 #include "platform/files.h"
 #include "ui/mainform.h"
 
@@ -9,18 +10,15 @@ namespace zk {
 
 namespace {
 
-const char* const kWorkingMap = "Zeb-Kin.map";
-
 // "e{episode}l{level}.map" from the pickers, numbered from 1.
-QString LevelEntryName(const TForm1& form) {
-  return QString("e%1l%2.map")
-      .arg(form.ComboBox3->ItemIndex() + 1)
-      .arg(form.ComboBox4->ItemIndex() + 1);
+std::string LevelEntryName(const TForm1& form) {
+  return "e" + std::to_string(form.ComboBox3->ItemIndex() + 1) + "l" +
+         std::to_string(form.ComboBox4->ItemIndex() + 1) + ".map";
 }
 
-bool CopyUserMap(TForm1& form, const QString& target) {
-  const QString source = form.Edit1->Text();
-  if (source.isEmpty()) {
+bool CopyUserMap(TForm1& form, const std::string& target) {
+  const std::string& source = form.Edit1->Text();
+  if (source.empty()) {
     form.Dialogs().MessageBox("No map selected", "", TMsgIcon::None, TMsgButtons::Ok);
     return false;
   }
@@ -36,16 +34,15 @@ bool CopyUserMap(TForm1& form, const QString& target) {
 }  // namespace
 
 bool AcquireMap(TForm1& form) {
-  const QString target = form.GameDir + kWorkingMap;
+  const std::string target = form.GameDir + kWorkingMapFile;
   if (!form.RadioButton2->Checked()) return CopyUserMap(form, target);
-  return ExtractFromGroupFile((form.GameDir + "Duke3D.grp").toStdString(),
-                              LevelEntryName(form).toStdString(), target.toStdString());
+  return ExtractFromGroupFile(form.GameDir + kGameArchiveFile, LevelEntryName(form), target);
 }
 
-bool EditMap(TForm1& form, const QString& path, int botCount) {
+bool EditMap(TForm1& form, const std::string& path, int botCount) {
   // Item 0 is "No monsters"; no selection counts the same.
   const bool removeMonsters = form.ComboBox2->ItemIndex() <= 0;
-  return EditMapFile(path.toStdString(), botCount, removeMonsters);
+  return EditMapFile(path, botCount, removeMonsters);
 }
 
 }  // namespace zk

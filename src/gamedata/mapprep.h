@@ -1,7 +1,7 @@
 #pragma once
 // Map preparation: the chosen level becomes GameDir + "Zeb-Kin.map", ready for a game with bots.
 
-#include <QString>
+#include <string>
 
 namespace zk {
 
@@ -11,6 +11,6 @@ class TForm1;
 bool AcquireMap(TForm1& form);
 
 // Adds bot sprites at the player starts and, under "No monsters", removes the monsters.
-bool EditMap(TForm1& form, const QString& path, int botCount);
+bool EditMap(TForm1& form, const std::string& path, int botCount);
 
 }  // namespace zk

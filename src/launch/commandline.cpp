@@ -1,5 +1,8 @@
 #include "launch/commandline.h"
 
+#include <cstdint>
+
+#include "launch/gamefiles.h"
 #include "platform/files.h"
 #include "ui/mainform.h"
 
@@ -7,55 +10,80 @@ namespace zk {
 
 namespace {
 
-QString SkillSwitch(const TForm1& form) {
-  const int index = form.ComboBox2->ItemIndex();
-  return index <= 0 ? QString("/s1") : "/s" + QString::number(index);
+std::string SkillSwitch(const TLaunchOptions& options) {
+  return "/s" + std::to_string(options.Skill <= 0 ? 1 : options.Skill);
 }
 
 // The spin edit has no bounds, so n + 1 is counted in 64 bits to stay defined at the top.
-QStringList PlayersSwitches(const TForm1& form) {
-  const qint64 n = form.CSpinEdit2->Value();
+std::vector<std::string> PlayersSwitches(const TLaunchOptions& options) {
+  const std::int64_t n = options.PlayerBots;
   if (n <= 0) return {"/q2"};
-  return {"/q" + QString::number(n + 1), "/a"};
+  return {"/q" + std::to_string(n + 1), "/a"};
 }
 
-// The boxes count as they are checked, enabled or not.
-QStringList RespawnSwitches(const TForm1& form) {
-  const int index = 2 * int(form.CheckBox8->Checked()) + int(form.CheckBox7->Checked());
+std::vector<std::string> RespawnSwitches(const TLaunchOptions& options) {
+  const int index = 2 * int(options.RespawnItems) + int(options.RespawnMonsters);
   if (index == 0) return {};
-  return {"/t" + QString(QLatin1Char(" 12x"[index]))};
+  return {std::string("/t") + " 12x"[index]};
+}
+
+constexpr const char* kBlanks = " \t\r\n\v\f";
+
+// The text without white space at either end.
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+void Append(std::vector<std::string>& to, const std::vector<std::string>& pieces) {
+  to.insert(to.end(), pieces.begin(), pieces.end());
 }
 
 }  // namespace
 
-QString ChooseExecutable(const TForm1& form) {
-  for (const QString& name : GameExecutableNames()) {
-    const QString path = form.GameDir + name;
+TLaunchOptions ReadLaunchOptions(const TForm1& form) {
+  TLaunchOptions options;
+  options.Skill = form.ComboBox2->ItemIndex();
+  options.RecordDemo = form.CheckBox11->Checked();
+  options.PlayerBots = form.CSpinEdit2->Value();
+  options.RespawnMonsters = form.CheckBox7->Checked();
+  options.RespawnItems = form.CheckBox8->Checked();
+  return options;
+}
+
+std::string ChooseExecutable(const std::string& gameDir) {
+  for (const std::string& name : GameExecutableNames()) {
+    const std::string path = gameDir + name;
     if (FileExists(path)) return path;
   }
   return {};
 }
 
-QStringList ComposeSwitches(const TForm1& form, const QString& definitions) {
-  QStringList switches = {"-map", "Zeb-Kin.map"};
-  if (!definitions.trimmed().isEmpty()) switches << definitions.trimmed();
-  switches << SkillSwitch(form);
-  if (form.CheckBox11->Checked()) switches << "/r";
-  switches << "/xzebkin.con";
-  switches << PlayersSwitches(form) << RespawnSwitches(form);
-  switches << "/gZeb-Kin.grp";
+std::vector<std::string> ComposeSwitches(const TLaunchOptions& options,
+                                         const std::string& definitions) {
+  std::vector<std::string> switches = {"-map", kWorkingMapFile};
+  const std::string defs = Trimmed(definitions);
+  if (!defs.empty()) switches.push_back(defs);
+  switches.push_back(SkillSwitch(options));
+  if (options.RecordDemo) switches.push_back("/r");
+  switches.push_back(std::string("/x") + kGameScriptFile);
+  Append(switches, PlayersSwitches(options));
+  Append(switches, RespawnSwitches(options));
+  switches.push_back(std::string("/g") + kAddonArchiveFile);
   return switches;
 }
 
-QString ComposeCommandLine(const QString& executable, const QStringList& switches) {
-  QString line = "\"" + executable + "\"";
-  for (const QString& s : switches) line += " " + s;
+std::string ComposeCommandLine(const std::string& executable,
+                               const std::vector<std::string>& switches) {
+  std::string line = "\"" + executable + "\"";
+  for (const std::string& s : switches) line += " " + s;
   return line;
 }
 
-TGameCommand ComposeGameCommand(const TForm1& form, const QString& executable,
-                                const QString& definitions) {
-  const QStringList switches = ComposeSwitches(form, definitions);
+TGameCommand ComposeGameCommand(const TLaunchOptions& options, const std::string& executable,
+                                const std::string& definitions) {
+  const std::vector<std::string> switches = ComposeSwitches(options, definitions);
   return {executable, ComposeCommandLine(executable, switches), switches};
 }
 

@@ -1,13 +1,12 @@
 #include "launch/gameprocess.h"
 
-#include "platform/application.h"
 #include "ui/mainform.h"
 
 namespace zk {
 
 void RunGame(TForm1& form, const TGameCommand& command) {
   const TProcessOutcome outcome =
-      form.Runner().RunAndWait(command, form.GameDir, [] { ProcessMessages(); });
+      form.Runner().RunAndWait(command, form.GameDir, [&form] { form.ProcessMessages(); });
   if (outcome.Started) return;
   // Without a word the player would be left with a button that seems to do nothing.
   form.Dialogs().MessageBox(

@@ -3,34 +3,17 @@
 
 #include "gamedata/mapprep.h"
 #include "launch/commandline.h"
+#include "launch/gamefiles.h"
 #include "launch/gameprocess.h"
 #include "platform/files.h"
 #include "script/gamescript.h"
 #include "script/modeldefs.h"
 #include "ui/mainform.h"
+#include "ui/runprotocol.h"
 
 namespace zk {
 
 namespace {
-
-// Marks the window busy for one run, whichever way the run ends, and carries out a close that
-// was held while the game ran once the run is over.
-class TRunInProgress {
- public:
-  explicit TRunInProgress(TForm1& form) : form_(form) { form_.RunInProgress = true; }
-  ~TRunInProgress() {
-    form_.RunInProgress = false;
-    if (form_.CloseAfterRun) {
-      form_.CloseAfterRun = false;
-      form_.close();
-    }
-  }
-  TRunInProgress(const TRunInProgress&) = delete;
-  TRunInProgress& operator=(const TRunInProgress&) = delete;
-
- private:
-  TForm1& form_;
-};
 
 class TLaunchSequence {
  public:
@@ -39,14 +22,14 @@ class TLaunchSequence {
 
   void Run() {
     ShowProgress("copying zeb-kin files");
-    CopyFile(form_.ProgramDir + "Zeb-Kin.grp", form_.GameDir + "Zeb-Kin.grp");
+    CopyFile(form_.ProgramDir + kAddonArchiveFile, GamePath(kAddonArchiveFile));
     if (!ObtainMap()) {
       RestoreText();
       return;
     }
 
     ShowProgress("Editing map");
-    EditMap(form_, form_.GameDir + "Zeb-Kin.map", form_.CSpinEdit1->Value());
+    EditMap(form_, GamePath(kWorkingMapFile), form_.CSpinEdit1->Value());
 
     ShowProgress("Writing con file");
     if (!WriteGameScript(form_)) {
@@ -55,13 +38,13 @@ class TLaunchSequence {
       return;
     }
     ShowProgress("Writing def file");
-    const QString definitions = WriteModelDefinitions(form_);
+    const std::string definitions = WriteModelDefinitions(form_);
 
     // The saved text shows while the game runs, at the first repaint of the wait.
     ShowProgress("Launching Duke Nukem 3D");
     RestoreText();
-    const QString executable = ChooseExecutable(form_);
-    if (executable.isEmpty()) {
+    const std::string executable = ChooseExecutable(form_.GameDir);
+    if (executable.empty()) {
       // This end has no cleanup: the files stay until the next run replaces them.
       Fail(
           "You moron deleted the Duke Nukem 3D main executable after\nyou started this "
@@ -70,11 +53,14 @@ class TLaunchSequence {
           "Duke Nukem 3D not found anymore");
       return;
     }
-    if (launch_) RunGame(form_, ComposeGameCommand(form_, executable, definitions));
+    if (launch_)
+      RunGame(form_, ComposeGameCommand(ReadLaunchOptions(form_), executable, definitions));
     CleanUp();
   }
 
  private:
+  std::string GamePath(const char* name) const { return form_.GameDir + name; }
+
   // A game level is reported here; a user map's failures are reported by AcquireMap itself.
   bool ObtainMap() {
     if (!form_.RadioButton2->Checked()) return AcquireMap(form_);
@@ -86,10 +72,10 @@ class TLaunchSequence {
 
   void CleanUp() {
     ShowProgress("Cleaning up");
-    DeleteFile(form_.GameDir + "zebkin.con");
-    DeleteFile(form_.GameDir + "zebkin.def");
-    if (launch_) DeleteFile(form_.GameDir + "Zeb-Kin.map");
-    DeleteFile(form_.GameDir + "Zeb-Kin.grp");
+    DeleteFile(GamePath(kGameScriptFile));
+    DeleteFile(GamePath(kModelDefinitionsFile));
+    if (launch_) DeleteFile(GamePath(kWorkingMapFile));
+    DeleteFile(GamePath(kAddonArchiveFile));
     RestoreText();
   }
 
@@ -108,20 +94,17 @@ class TLaunchSequence {
 
   TForm1& form_;
   const bool launch_;
-  const QString savedText_;
+  const std::string savedText_;
 };
 
 }  // namespace
 
-// A null Sender (from Button5Click) generates the map without starting the game. While a run
-// waits for the game a second one would work over the same files, so it is ignored.
-void TForm1::Button1Click(QObject* Sender) {
-  if (RunInProgress) return;
-  TRunInProgress busy(*this);
-  TLaunchSequence(*this, Sender != nullptr).Run();
+// A null Sender (from Button5Click) generates the map without starting the game.
+void TForm1::Button1Click(TControl* Sender) {
+  RunExclusive(*this, [&] { TLaunchSequence(*this, Sender != nullptr).Run(); });
 }
 
-void TForm1::Button5Click(QObject*) {
+void TForm1::Button5Click(TControl*) {
   Button1Click(nullptr);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,12 +18,33 @@ namespace zk {
 
 namespace {
 
-// Writes errno to the pipe and ends the child without running any of the parent's clean-up.
-[[noreturn]] void FailInChild(int reportFd) {
-  const int error = errno;
-  const ssize_t ignored = ::write(reportFd, &error, sizeof error);
+// What the child tells the parent when it cannot become the game: the step and its errno.
+enum TChildStep : int { EnterFolder, StartProgram };
+struct TChildFailure {
+  int Step;
+  int Error;
+};
+
+// Writes the failure to the pipe and ends the child without running any of the parent's
+// clean-up.
+[[noreturn]] void FailInChild(int reportFd, TChildStep step) {
+  const TChildFailure failure{step, errno};
+  const ssize_t ignored = ::write(reportFd, &failure, sizeof failure);
   (void)ignored;
   ::_exit(127);
+}
+
+// Beyond this the fallback does not look for open files (close_range needs no limit).
+constexpr long kFdScanLimit = 65536;
+
+// Like a Windows start that inherits no handles: every file the launcher holds open, beyond
+// standard input, output and error, closes when the game's program starts.
+void KeepOpenFilesFromTheGame(int lastFd) {
+  if (::close_range(STDERR_FILENO + 1, ~0U, CLOSE_RANGE_CLOEXEC) == 0) return;
+  for (int fd = STDERR_FILENO + 1; fd <= lastFd; ++fd) {
+    const int flags = ::fcntl(fd, F_GETFD);
+    if (flags >= 0) ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+  }
 }
 
 std::string StartError(const std::string& what, int error) {
@@ -44,6 +66,9 @@ TProcessOutcome TSystemProcessRunner::RunAndWait(const TGameCommand& command,
   argv.push_back(nullptr);
 
   // The child reports a failed chdir or exec through this pipe; a successful exec closes it.
+  const long openMax = ::sysconf(_SC_OPEN_MAX);
+  const int lastFd =
+      openMax > 0 && openMax < kFdScanLimit ? static_cast<int>(openMax) - 1 : kFdScanLimit - 1;
   int report[2];
   if (::pipe2(report, O_CLOEXEC) != 0) return {false, StartError("pipe", errno)};
   const pid_t pid = ::fork();
@@ -57,21 +82,29 @@ TProcessOutcome TSystemProcessRunner::RunAndWait(const TGameCommand& command,
     ::close(report[0]);
     // The game talks to the player, not to us: output goes where ours goes, input from nothing.
     const int null = ::open("/dev/null", O_RDONLY);
-    if (null >= 0) ::dup2(null, STDIN_FILENO);
-    if (!currentDirectory.empty() && ::chdir(currentDirectory.c_str()) != 0) FailInChild(report[1]);
+    if (null >= 0 && null != STDIN_FILENO) {
+      ::dup2(null, STDIN_FILENO);
+      ::close(null);
+    }
+    KeepOpenFilesFromTheGame(lastFd);
+    if (!currentDirectory.empty() && ::chdir(currentDirectory.c_str()) != 0)
+      FailInChild(report[1], EnterFolder);
     ::execv(plan.Program.c_str(), argv.data());
-    FailInChild(report[1]);
+    FailInChild(report[1], StartProgram);
   }
   ::close(report[1]);
-  int childError = 0;
+  TChildFailure failure{};
   ssize_t got;
   do {
-    got = ::read(report[0], &childError, sizeof childError);
+    got = ::read(report[0], &failure, sizeof failure);
   } while (got < 0 && errno == EINTR);
   ::close(report[0]);
-  if (got == static_cast<ssize_t>(sizeof childError)) {
+  if (got == static_cast<ssize_t>(sizeof failure)) {
     ::waitpid(pid, nullptr, 0);
-    return {false, StartError(plan.Program, childError)};
+    // A missing folder must not read as a missing program: name what failed.
+    const std::string what =
+        failure.Step == EnterFolder ? "cannot enter " + currentDirectory : plan.Program;
+    return {false, StartError(what, failure.Error)};
   }
 
   // Polled, so the window stays responsive while the game runs.

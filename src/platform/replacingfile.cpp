@@ -4,10 +4,10 @@
 
 namespace zk {
 
-TReplacingFile::TReplacingFile(const std::string& target)
+TReplacingFile::TReplacingFile(const std::string& target, TFallback fallback)
     : target_(std::filesystem::u8path(target)), temp_(std::filesystem::u8path(target + ".part")) {
   out_.open(temp_, std::ios::binary | std::ios::trunc);
-  if (out_.is_open()) return;
+  if (out_.is_open() || fallback != InPlaceFallback) return;
   // The folder takes no new file; the target itself may still be writable.
   out_.clear();
   std::error_code error;

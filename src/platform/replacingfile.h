@@ -2,7 +2,8 @@
 // An output file that replaces its target only once it is complete: written beside the target
 // and renamed over it, so a full disk or a crash never leaves a truncated file or loses the one
 // that was there. Where no file can be made beside the target (a folder the user may not
-// write) but the target itself can be written, it is written in place instead.
+// write), a file opened with InPlaceFallback is written in place when the target itself can be
+// written; any other such file fails and leaves the target as it was.
 
 #include <cstddef>
 #include <filesystem>
@@ -13,8 +14,10 @@ namespace zk {
 
 class TReplacingFile {
  public:
-  explicit TReplacingFile(const std::string& target);  // UTF-8
-  ~TReplacingFile();  // an uncommitted temporary is removed
+  enum TFallback { NoFallback, InPlaceFallback };
+  explicit TReplacingFile(const std::string& target,
+                          TFallback fallback = NoFallback);  // UTF-8
+  ~TReplacingFile();                                         // an uncommitted temporary is removed
   TReplacingFile(const TReplacingFile&) = delete;
   TReplacingFile& operator=(const TReplacingFile&) = delete;
 

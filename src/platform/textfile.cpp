@@ -53,7 +53,9 @@ TLines LoadLines(const std::string& path) {
 }
 
 void SaveLines(const std::string& path, const TLines& lines) {
-  TReplacingFile file(path);
+  // The user may keep the settings in a folder that takes no new file: a file that can itself
+  // be written is then written in place.
+  TReplacingFile file(path, TReplacingFile::InPlaceFallback);
   if (!file.IsOpen()) throw EFCreateError(path);
   const std::string text = JoinLines(lines);
   if (!file.Write(text.data(), text.size()) || !file.Commit()) throw EFCreateError(path);

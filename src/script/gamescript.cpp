@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "launch/gamefiles.h"
 #include "platform/files.h"
 #include "script/substitution.h"
 #include "ui/mainform.h"
@@ -88,14 +89,6 @@ void AppendWeaponRows(TLines& v, const TForm1& f) {
   v.push_back(CommentedOutWhen(f.CheckBox6->Checked()));
 }
 
-std::vector<std::string> PlaceholderList(const TForm1& form) {
-  std::vector<std::string> names;
-  // The placeholders are ASCII; Latin-1 keeps every other character a single byte like the
-  // template's own text.
-  for (const QString& line : form.Memo6->Lines()) names.push_back(line.toLatin1().toStdString());
-  return names;
-}
-
 }  // namespace
 
 TLines BuildScriptValues(const TForm1& form) {
@@ -108,11 +101,11 @@ TLines BuildScriptValues(const TForm1& form) {
 }
 
 bool WriteGameScript(TForm1& form) {
-  const QString templateFile = form.ProgramDir + "zeb-kin.ctp";
+  const std::string templateFile = form.ProgramDir + kScriptTemplateFile;
   if (!FileExists(templateFile)) return false;
   TLines lines = LoadLines(templateFile);
-  SubstitutePlaceholders(lines, PlaceholderList(form), BuildScriptValues(form));
-  SaveLines(form.GameDir + "zebkin.con", lines);
+  SubstitutePlaceholders(lines, form.Memo6->Lines(), BuildScriptValues(form));
+  SaveLines(form.GameDir + kGameScriptFile, lines);
   return true;
 }
 

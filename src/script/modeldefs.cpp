@@ -1,5 +1,6 @@
 #include "script/modeldefs.h"
 
+#include "launch/gamefiles.h"
 #include "platform/files.h"
 #include "platform/textfile.h"
 #include "ui/mainform.h"
@@ -7,8 +8,6 @@
 namespace zk {
 
 namespace {
-
-const char kModelFolder[] = "highres/sprites/characters/duke/";
 
 // The player model for the bots' tile 3586 and the tiles of its animations, then the game's own
 // definitions.
@@ -52,12 +51,12 @@ TLines ModelDefinitionLines() {
 
 }  // namespace
 
-QString WriteModelDefinitions(const TForm1& form) {
-  const QString model = form.GameDir + kModelFolder + "1405_duke";
+std::string WriteModelDefinitions(const TForm1& form) {
+  const std::string model = form.GameDir + kPlayerModelFiles;
   if (!FileExists(model + ".md3")) return {};
   if (!FileExists(model + ".jpg")) return {};
-  SaveLines(form.GameDir + "zebkin.def", ModelDefinitionLines());
-  return " /hzebkin.def";
+  SaveLines(form.GameDir + kModelDefinitionsFile, ModelDefinitionLines());
+  return std::string(" /h") + kModelDefinitionsFile;
 }
 
 }  // namespace zk

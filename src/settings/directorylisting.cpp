@@ -1,6 +1,5 @@
 // The directory listing that fills the list of saved settings at start-up.
 
-#include <QFileInfo>
 #include <algorithm>
 #include <exception>
 
@@ -13,34 +12,40 @@ namespace zk {
 namespace {
 
 // The name without the text from its last "." on; a name without a "." stays whole.
-QString StripExtension(const QString& name) {
-  const int dot = name.lastIndexOf(QLatin1Char('.'));
-  const int delim = name.lastIndexOf(QLatin1Char(PathDelim));
-  return dot > delim ? name.left(dot) : name;
+std::string StripExtension(const std::string& name) {
+  const std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+void RemoveOne(std::vector<std::string>& names, const std::string& name) {
+  const auto it = std::find(names.begin(), names.end(), name);
+  if (it != names.end()) names.erase(it);
 }
 
 }  // namespace
 
-QStringList ListDirectory(const QString& dir, const QString& mask, bool stripExtension, bool sort) {
-  QStringList names;
-  if (!dir.isEmpty() && !mask.isEmpty()) {
+std::vector<std::string> ListDirectory(const std::string& dir, const std::string& mask,
+                                       bool stripExtension, bool sort) {
+  std::vector<std::string> names;
+  if (!dir.empty() && !mask.empty()) {
     try {
-      const QString folder = dir.endsWith(QLatin1Char(PathDelim)) ? dir : dir + PathDelim;
+      const std::string folder = dir.back() == PathDelim ? dir : dir + PathDelim;
       // Case-sensitive, so that a listed name is one whose file the load opens by name + mask's
       // extension; regular files only, so a pick can never block on a pipe or a device.
-      for (const QString& entry : FindFiles(folder, mask, Qt::CaseSensitive)) {
-        if (!QFileInfo(folder + entry).isFile()) continue;
-        names << (stripExtension && !entry.isEmpty() ? StripExtension(entry) : entry);
+      for (const std::string& entry : FindFiles(folder, mask, true)) {
+        if (!IsRegularFile(folder + entry)) continue;
+        names.push_back(stripExtension && !entry.empty() ? StripExtension(entry) : entry);
       }
     } catch (const std::exception&) {
       // A failing search keeps what it found so far.
     }
   }
-  names.removeOne(".");
-  names.removeOne("..");
+  RemoveOne(names, ".");
+  RemoveOne(names, "..");
   if (sort)
-    std::stable_sort(names.begin(), names.end(),
-                     [](const QString& a, const QString& b) { return AnsiCompareText(a, b) < 0; });
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+      return AnsiCompareText(a, b) < 0;
+    });
   return names;
 }
 

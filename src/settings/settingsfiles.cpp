@@ -11,13 +11,14 @@ namespace zk {
 
 namespace {
 
-void ShowStop(IDialogs& dialogs, const QString& text, const QString& title) {
+void ShowStop(IDialogs& dialogs, const std::string& text, const std::string& title) {
   dialogs.MessageBox(text, title, TMsgIcon::Stop, TMsgButtons::Ok);
 }
 
 // Asks for a name until the user cancels (false) or gives one to write: a new name (isNew), or
 // an existing one that the user agrees to overwrite. Each new query shows the last name entered.
-bool AskSettingsName(IDialogs& dialogs, const QString& programDir, QString& name, bool& isNew) {
+bool AskSettingsName(IDialogs& dialogs, const std::string& programDir, std::string& name,
+                     bool& isNew) {
   for (;;) {
     if (!dialogs.InputQuery("Save Settings", "Please enter a name for the settings file", name))
       return false;
@@ -35,43 +36,35 @@ bool AskSettingsName(IDialogs& dialogs, const QString& programDir, QString& name
   }
 }
 
-// Inserts a new name in the list's order without changing what is picked (a first item added
-// to a list with no pick would otherwise become picked).
-void InsertUnpicked(TComboBox& list, const QString& name) {
-  const int picked = list.ItemIndex();
-  list.insertItem(SettingsNameInsertIndex(list.Items(), name), name);
-  if (picked < 0) list.SetItemIndex(-1);
-}
-
 }  // namespace
 
-void TForm1::Button3Click(QObject* Sender) {
+void TForm1::Button3Click(TControl* Sender) {
   if (!Sender) {
     SaveLines(LastSettingsPath(ProgramDir), BuildSettingsLines(*this));
     return;
   }
-  QString name;
+  std::string name;
   bool isNew = false;
   if (!AskSettingsName(Dialogs(), ProgramDir, name, isNew)) return;
   ForceDirectories(SettingsFolder(ProgramDir));  // a failure shows in the write below
   SaveLines(NamedSettingsPath(ProgramDir, name), BuildSettingsLines(*this));
   // Listed only once its file exists, so a failed write leaves no name without a file.
-  if (isNew) InsertUnpicked(*ComboBox1, name);
+  if (isNew) ComboBox1->InsertItem(SettingsNameInsertIndex(ComboBox1->Items(), name), name);
 }
 
-void TForm1::ComboBox1Change(QObject* Sender) {
+void TForm1::ComboBox1Change(TControl* Sender) {
   if (!Sender) {
     // The last-used set: anything missing or short is simply not restored.
-    const QString path = LastSettingsPath(ProgramDir);
+    const std::string path = LastSettingsPath(ProgramDir);
     if (!FileExists(path)) return;
     const TLines lines = LoadLines(path);
-    if (lines.size() < kSettingsLineCount) return;
+    if (lines.size() < static_cast<std::size_t>(kSettingsLineCount)) return;
     ApplySettingsLines(*this, lines);
     return;
   }
   const int index = ComboBox1->ItemIndex();
   if (index < 0) return;
-  const QString path = NamedSettingsPath(ProgramDir, ComboBox1->itemText(index));
+  const std::string path = NamedSettingsPath(ProgramDir, ComboBox1->Text());
   if (!FileExists(path)) {
     ShowStop(Dialogs(),
              "This settings file no longer exists. looks\n"
@@ -80,34 +73,34 @@ void TForm1::ComboBox1Change(QObject* Sender) {
     return;
   }
   const TLines lines = LoadLines(path);
-  if (lines.size() < kSettingsLineCount) {
+  if (lines.size() < static_cast<std::size_t>(kSettingsLineCount)) {
     ShowStop(Dialogs(), "This file is corrupt. Sorry :-(", "file corrupt");
     return;
   }
   ApplySettingsLines(*this, lines);
 }
 
-void TForm1::Button4Click(QObject*) {
+void TForm1::Button4Click(TControl*) {
   const int index = ComboBox1->ItemIndex();
   if (index < 0) return;
-  const QString path = NamedSettingsPath(ProgramDir, ComboBox1->itemText(index));
+  const std::string path = NamedSettingsPath(ProgramDir, ComboBox1->Text());
   if (FileExists(path) && !DeleteFile(path)) {
     Dialogs().MessageBox(
         "Could not delete the settings file. Are you\nrunning this program from a ROM drive?",
         "couldn't delete file. Sorry :-(", TMsgIcon::None, TMsgButtons::Ok);
     return;
   }
-  ComboBox1->removeItem(index);
+  ComboBox1->DeleteItem(index);
   ComboBox1->SetItemIndex(-1);
 }
 
-void TForm1::FormClose(QObject*) {
+void TForm1::FormClose(TControl*) {
   Button3Click(nullptr);
 }
 
 void TForm1::LoadSettingsAtStartUp() {
-  ComboBox1->addItems(ListDirectory(SettingsFolder(ProgramDir), "*.zks", true, true));
-  ComboBox1->SetItemIndex(-1);  // adding to an empty list picks the first item
+  ComboBox1->AddItems(ListDirectory(SettingsFolder(ProgramDir), "*.zks", true, true));
+  ComboBox1->SetItemIndex(-1);  // the list starts with nothing picked
   // An existing but unreadable last-used file ends start-up with its error: running on with the
   // defaults would write them over the user's set at close.
   ComboBox1Change(nullptr);

@@ -7,27 +7,27 @@
 
 namespace zk {
 
-QString SettingsFolder(const QString& programDir) {
-  return programDir + "botsettings" + QLatin1Char(PathDelim);
+std::string SettingsFolder(const std::string& programDir) {
+  return programDir + "botsettings" + PathDelim;
 }
 
-QString NamedSettingsPath(const QString& programDir, const QString& name) {
+std::string NamedSettingsPath(const std::string& programDir, const std::string& name) {
   return SettingsFolder(programDir) + name + ".zks";
 }
 
-QString LastSettingsPath(const QString& programDir) {
+std::string LastSettingsPath(const std::string& programDir) {
   return programDir + "lastsettings.zks";
 }
 
-bool IsUsableSettingsName(const QString& name) {
-  return !name.contains(QLatin1Char(PathDelim));
+bool IsUsableSettingsName(const std::string& name) {
+  return name.find(PathDelim) == std::string::npos;
 }
 
-int SettingsNameInsertIndex(const QStringList& items, const QString& name) {
+int SettingsNameInsertIndex(const std::vector<std::string>& items, const std::string& name) {
   // std::string compares its chars as unsigned values, and a prefix is the smaller text.
-  const std::string key = AnsiUpperCase(name).toStdString();
-  for (int i = 0; i < items.size(); ++i)
-    if (AnsiUpperCase(items[i]).toStdString() > key) return i;
+  const std::string key = AnsiUpperCase(name);
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (AnsiUpperCase(items[i]) > key) return static_cast<int>(i);
   return static_cast<int>(items.size());
 }
 

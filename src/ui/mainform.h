@@ -1,28 +1,25 @@
 #pragma once
-// The single main window. Its controls are the whole option model: every subsystem reads the
-// controls it needs, by name, when it runs. The handlers of each subsystem are members declared
-// here and defined in that subsystem's folder.
+// The single main window, as a plain model. Its controls are the whole option model: every
+// subsystem reads the controls it needs, by name, when it runs. The handlers of each subsystem
+// are members declared here and defined in that subsystem's folder. A backend (platform/qt,
+// platform/win32) shows the window and binds its controls; the logic needs none.
 
-#include <QString>
-#include <QWidget>
 #include <array>
-#include <functional>
+#include <string>
 
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/process.h"
 
-class QCloseEvent;
-
 namespace zk {
 
-class TForm1 : public QWidget {
+class TForm1 : public TForm {
  public:
-  // Builds the window for a launcher whose executable is exeFile, then runs start-up: the slider
-  // table, ProgramDir and GameDir, the game check, and the settings steps. When the game is
-  // missing it reports that and TerminateRequested() is true: the window must not be shown. A
-  // last-used settings file that exists but cannot be read throws EFOpenError, unreported.
-  TForm1(const QString& exeFile, IDialogs& dialogs, IProcessRunner& runner);
+  // Builds the window's design for a launcher whose executable is exeFile, then runs start-up:
+  // the slider table, ProgramDir and GameDir, the game check, and the settings steps. When the
+  // game is missing it reports that and TerminateRequested() is true: the window must not be
+  // shown. An error of the settings steps leaves the constructor.
+  TForm1(const std::string& exeFile, IDialogs& dialogs, IProcessRunner& runner);
   ~TForm1() override;
 
   IDialogs& Dialogs() const { return dialogs_; }
@@ -30,42 +27,45 @@ class TForm1 : public QWidget {
   bool TerminateRequested() const { return terminateRequested_; }
 
   // Set once at start-up; both end in the path delimiter (GameDir only normally).
-  QString ProgramDir;
-  QString GameDir;
+  std::string ProgramDir;
+  std::string GameDir;
   // Entry i is TrackBar(i + 1); its order is part of the settings file format.
   std::array<TTrackBar*, 31> SliderTable{};
 
-  // While LAUNCH waits for the game: a second run is refused and a close is held until the
-  // run's cleanup is done (then the window closes itself).
+  // The run protocol (ui/runprotocol): while LAUNCH waits for the game a second run is refused
+  // and a close is held until the run's cleanup is done (then the window closes itself).
   bool RunInProgress = false;
   bool CloseAfterRun = false;
+  // The window's close: held during a run, otherwise FormClose (its error reported once) and
+  // the window closes.
+  bool CloseQuery() override;
 
   // --- Handlers. With a null Sender each runs its programmatic variant. ---
   // Window behaviour (ui/).
-  void CheckBox2Click(QObject* Sender);
-  void Button2Click(QObject* Sender);
-  void ComboBox3Change(QObject* Sender);
-  void ComboBox4Change(QObject* Sender);
-  void ComboBox2Change(QObject* Sender);
+  void CheckBox2Click(TControl* Sender);
+  void Button2Click(TControl* Sender);
+  void ComboBox3Change(TControl* Sender);
+  void ComboBox4Change(TControl* Sender);
+  void ComboBox2Change(TControl* Sender);
   // Bot settings files (settings/).
-  void Button3Click(QObject* Sender);
-  void Button4Click(QObject* Sender);
-  void ComboBox1Change(QObject* Sender);
-  void FormClose(QObject* Sender);
+  void Button3Click(TControl* Sender);
+  void Button4Click(TControl* Sender);
+  void ComboBox1Change(TControl* Sender);
+  void FormClose(TControl* Sender);
   void LoadSettingsAtStartUp();
   // Launch (launch/).
-  void Button1Click(QObject* Sender);
-  void Button5Click(QObject* Sender);
+  void Button1Click(TControl* Sender);
+  void Button5Click(TControl* Sender);
 
   // --- Controls, by their component names. ---
   TButton* Button5;
   TButton* Button1;
   TStatusBar* StatusBar1;
-  QTabWidget* PageControl1;
-  QWidget* TabSheet2;  // "game settings"
-  QWidget* TabSheet1;  // "bot options"
-  QWidget* TabSheet5;  // "weapons"
-  QWidget* TabSheet4;  // "don't read me"
+  TPageControl* PageControl1;
+  TTabSheet* TabSheet2;  // "game settings"
+  TTabSheet* TabSheet1;  // "bot options"
+  TTabSheet* TabSheet5;  // "weapons"
+  TTabSheet* TabSheet4;  // "don't read me"
   TOpenDialogSpec OpenDialog1;
 
   // Page "game settings".
@@ -178,21 +178,18 @@ class TForm1 : public QWidget {
   // Page "don't read me".
   TMemo* Memo1;
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
  private:
-  void BuildControls();
+  // The design (ui/design.cpp): every control with its parent, place, caption and default.
+  void BuildDesign();
   void BuildGameSettingsPage();
   void BuildBotOptionsPage();
   void BuildWeaponsPage();
   void BuildNotesPage();
-  void WidenCheckBoxCaptions();
   void BindEvents();
-  void LocateGame(const QString& exeFile);
+  // A handler bound to a control's event, run so that an escaping exception is reported.
+  TNotifyEvent Guarded(void (TForm1::*handler)(TControl*));
+  void LocateGame(const std::string& exeFile);
   bool GameFound() const;
-  // A slot that runs handler(sender) through the default exception report.
-  std::function<void()> Guarded(QObject* sender, void (TForm1::*handler)(QObject*));
 
   IDialogs& dialogs_;
   IProcessRunner& runner_;

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace zk {
 
 // The game script template's 52 placeholder names, in their fixed order: placeholder k is
 // replaced by value k of the script values. The window holds them as the lines of Memo6.
-inline QStringList ScriptPlaceholders() {
+inline std::vector<std::string> ScriptPlaceholders() {
   return {"%ZEBKINSTRENGTH%",
           "%USEMEDKIT%",
           "%CANBOTDODGE%",

@@ -1,35 +1,20 @@
 #include "support/game_folder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 namespace zk::test {
 
-namespace {
-void WriteFile(const QString& path, const QByteArray& content) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  if (f.open(QIODevice::WriteOnly)) f.write(content);
-}
-}  // namespace
-
-TGameFolder::TGameFolder(const QString& subPath) {
-  gameDir_ = temp_.path() + "/" + subPath + "/";
+TGameFolder::TGameFolder(TGame game, const std::string& subPath) {
+  gameDir_ = temp_.Path(subPath) + "/";
   programDir_ = gameDir_ + "zebkin/";
-  QDir().mkpath(programDir_);
+  std::filesystem::create_directories(FsPath(programDir_));
+  if (game == WithGame) WriteGameFile("eDuke32.exe");
 }
 
-void TGameFolder::WriteGameFile(const QString& name, const QByteArray& content) const {
-  WriteFile(gameDir_ + name, content);
+void TGameFolder::WriteGameFile(const std::string& name, const std::string& content) const {
+  temp_.Write(gameDir_.substr(temp_.Dir().size() + 1) + name, content);
 }
 
-void TGameFolder::WriteProgramFile(const QString& name, const QByteArray& content) const {
-  WriteFile(programDir_ + name, content);
-}
-
-bool TGameFolder::GameFileExists(const QString& name) const {
-  return QFileInfo::exists(gameDir_ + name);
+void TGameFolder::WriteProgramFile(const std::string& name, const std::string& content) const {
+  temp_.Write(programDir_.substr(temp_.Dir().size() + 1) + name, content);
 }
 
 TFormFixture::TFormFixture(const TGameFolder& folder)

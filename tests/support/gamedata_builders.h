@@ -11,28 +11,16 @@
 // Bytes are held in a std::string; the malformed cases of the tests cut or patch them.
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "support/files.h"
 
 namespace zk::test {
 
 inline void PutLE(std::string& out, std::uint64_t value, int width) {
   for (int i = 0; i < width; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// Writes bytes to a file, replacing it; false when it cannot be written.
-inline bool WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
-}
-
-// The whole content of a file ("" when it cannot be read).
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A GRP archive: signature, entry count, 16-byte directory records, then the data back to back.

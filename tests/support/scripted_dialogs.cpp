@@ -2,8 +2,8 @@
 
 namespace zk::test {
 
-TModalResult TScriptedDialogs::MessageBox(const QString& text, const QString& title, TMsgIcon icon,
-                                          TMsgButtons buttons) {
+TModalResult TScriptedDialogs::MessageBox(const std::string& text, const std::string& title,
+                                          TMsgIcon icon, TMsgButtons buttons) {
   shown.push_back({TShownDialog::Message, text, title, icon, buttons, {}});
   if (!messageAnswers.empty()) {
     const TModalResult r = messageAnswers.front();
@@ -13,7 +13,8 @@ TModalResult TScriptedDialogs::MessageBox(const QString& text, const QString& ti
   return buttons == TMsgButtons::YesNo ? TModalResult::No : TModalResult::Ok;
 }
 
-bool TScriptedDialogs::InputQuery(const QString& caption, const QString& prompt, QString& value) {
+bool TScriptedDialogs::InputQuery(const std::string& caption, const std::string& prompt,
+                                  std::string& value) {
   shown.push_back({TShownDialog::Input, prompt, caption, TMsgIcon::None, TMsgButtons::Ok, value});
   if (inputAnswers.empty()) return false;
   const auto [ok, text] = inputAnswers.front();
@@ -22,7 +23,7 @@ bool TScriptedDialogs::InputQuery(const QString& caption, const QString& prompt,
   return ok;
 }
 
-bool TScriptedDialogs::OpenFile(const TOpenDialogSpec& spec, QString& fileName) {
+bool TScriptedDialogs::OpenFile(const TOpenDialogSpec& spec, std::string& fileName) {
   lastOpenSpec = spec;
   shown.push_back({TShownDialog::OpenFile, {}, {}, TMsgIcon::None, TMsgButtons::Ok, {}});
   if (openFileAnswers.empty()) return false;
@@ -32,8 +33,8 @@ bool TScriptedDialogs::OpenFile(const TOpenDialogSpec& spec, QString& fileName) 
   return ok;
 }
 
-std::vector<QString> TScriptedDialogs::Messages() const {
-  std::vector<QString> out;
+std::vector<std::string> TScriptedDialogs::Messages() const {
+  std::vector<std::string> out;
   for (const TShownDialog& d : shown)
     if (d.kind == TShownDialog::Message) out.push_back(d.title + "|" + d.text);
   return out;

@@ -1,8 +1,8 @@
 #pragma once
 // Dialogs for tests: answers come from a script, and every shown dialog is recorded.
 
-#include <QString>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "platform/dialogs.h"
@@ -11,11 +11,11 @@ namespace zk::test {
 
 struct TShownDialog {
   enum Kind { Message, Input, OpenFile } kind;
-  QString text;   // message text or input prompt
-  QString title;  // message title or input caption
+  std::string text;   // message text or input prompt
+  std::string title;  // message title or input caption
   TMsgIcon icon = TMsgIcon::None;
   TMsgButtons buttons = TMsgButtons::Ok;
-  QString value;  // the value an input query showed
+  std::string value;  // the value an input query showed
 };
 
 class TScriptedDialogs : public IDialogs {
@@ -23,18 +23,19 @@ class TScriptedDialogs : public IDialogs {
   // Queued answers; when a queue is empty, message boxes answer Ok/No, input queries and the
   // open-file dialog are cancelled.
   std::deque<TModalResult> messageAnswers;
-  std::deque<std::pair<bool, QString>> inputAnswers;     // OK?, entered text
-  std::deque<std::pair<bool, QString>> openFileAnswers;  // OK?, chosen path
+  std::deque<std::pair<bool, std::string>> inputAnswers;     // OK?, entered text
+  std::deque<std::pair<bool, std::string>> openFileAnswers;  // OK?, chosen path
   std::vector<TShownDialog> shown;
   TOpenDialogSpec lastOpenSpec;
 
-  TModalResult MessageBox(const QString& text, const QString& title, TMsgIcon icon,
+  TModalResult MessageBox(const std::string& text, const std::string& title, TMsgIcon icon,
                           TMsgButtons buttons) override;
-  bool InputQuery(const QString& caption, const QString& prompt, QString& value) override;
-  bool OpenFile(const TOpenDialogSpec& spec, QString& fileName) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt,
+                  std::string& value) override;
+  bool OpenFile(const TOpenDialogSpec& spec, std::string& fileName) override;
 
   // The message boxes shown, in order, as "title|text".
-  std::vector<QString> Messages() const;
+  std::vector<std::string> Messages() const;
 };
 
 }  // namespace zk::test

@@ -3,10 +3,10 @@
 #include <grp.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace zk::test {
@@ -55,12 +55,19 @@ void RunUnprivileged(const std::function<void()>& body) {
   body();
 }
 
-void LetOthersReach(const QString& folder) {
-  const auto others = QFileDevice::ReadOther | QFileDevice::ExeOther;
-  QFile::setPermissions(folder, QFileInfo(folder).permissions() | others);
-  for (QDir dir = QFileInfo(folder).absoluteDir(); !dir.isRoot(); dir.cdUp()) {
-    const QFileDevice::Permissions mode = QFileInfo(dir.absolutePath()).permissions();
-    if (!(mode & QFileDevice::ExeOther)) QFile::setPermissions(dir.absolutePath(), mode | others);
+void LetOthersReach(const std::string& folder) {
+  namespace fs = std::filesystem;
+  constexpr fs::perms others = fs::perms::others_read | fs::perms::others_exec;
+  std::error_code ignored;
+  std::string name = folder;
+  while (name.size() > 1 && name.back() == '/') name.pop_back();
+  const fs::path start = fs::absolute(fs::u8path(name), ignored);
+  fs::permissions(start, others, fs::perm_options::add, ignored);
+  for (fs::path dir = start.parent_path(); dir != dir.root_path() && !dir.empty();
+       dir = dir.parent_path()) {
+    const fs::perms mode = fs::status(dir, ignored).permissions();
+    if ((mode & fs::perms::others_exec) == fs::perms::none)
+      fs::permissions(dir, others, fs::perm_options::add, ignored);
   }
 }
 

@@ -3,8 +3,8 @@
 // ignores file permissions: a read-only folder or file proves nothing unless the check is made
 // for another user.
 
-#include <QString>
 #include <functional>
+#include <string>
 
 namespace zk::test {
 
@@ -18,6 +18,6 @@ void RunUnprivileged(const std::function<void()>& body);
 
 // Lets every user reach folder: gives others read and search permission on it and on each
 // folder above it that denies them search (a temporary folder is private to its owner).
-void LetOthersReach(const QString& folder);
+void LetOthersReach(const std::string& folder);
 
 }  // namespace zk::test

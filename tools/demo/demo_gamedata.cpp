@@ -53,7 +53,7 @@ std::string EntryName(int episode, int level) {
 
 }  // namespace
 
-void WriteDemoGameArchive(const QString& gameDir) {
+void WriteDemoGameArchive(const std::string& gameDir) {
   GrpBuilder archive;
   archive.Signature("ZEBKINDEMO01")
       .Add("DEMO.TXT", "Demo levels for trying the Zeb-Kin launcher.\n");
@@ -62,9 +62,9 @@ void WriteDemoGameArchive(const QString& gameDir) {
       archive.Add(EntryName(episode, level), DemoLevel(episode, level));
     }
   }
-  const QString path = gameDir + "Duke3D.grp";
-  if (!WriteBytes(path.toStdString(), archive.Bytes())) {
-    std::fprintf(stderr, "zk-demo: cannot write %s\n", qPrintable(path));
+  const std::string path = gameDir + "Duke3D.grp";
+  if (!WriteBytes(path, archive.Bytes())) {
+    std::fprintf(stderr, "zk-demo: cannot write %s\n", path.c_str());
   }
 }
 

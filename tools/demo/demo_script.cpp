@@ -1,11 +1,12 @@
 // The add-on's demo files: a script template that shows what the launcher fills in, a small
 // add-on archive, and the high-resolution model files.
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -63,47 +64,57 @@ state rpg { %SHOOTPOWERRPG% } release %RPGRNDCHANGE% (%RPGCHANGE%%) rate %SHOOTR
 // %SHOOTSOUNDSHRINKFREEZ%
 )";
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-  if (!ok) std::fprintf(stderr, "zk-demo: cannot write %s\n", qPrintable(path));
-  return ok;
+bool WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) std::fprintf(stderr, "zk-demo: cannot write %s\n", path.c_str());
+  return static_cast<bool>(file);
 }
 
-void AppendUint32(QByteArray& out, uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) out.append(static_cast<char>((v >> shift) & 0xFF));
+void AppendUint32(std::string& out, std::uint32_t v) {
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
 }
 
 // An archive of the usual shape (12-byte signature, entry count, 16-byte records of name and
 // size, then the data) under a signature of our own.
-QByteArray GroupArchive(const std::vector<std::pair<QByteArray, QByteArray>>& entries) {
-  QByteArray out("ZebKinAddOn!", 12);
-  AppendUint32(out, static_cast<uint32_t>(entries.size()));
+std::string GroupArchive(const std::vector<std::pair<std::string, std::string>>& entries) {
+  std::string out("ZebKinAddOn!", 12);
+  AppendUint32(out, static_cast<std::uint32_t>(entries.size()));
   for (const auto& [name, data] : entries) {
-    QByteArray field = name.left(12);
-    field.append(QByteArray(12 - field.size(), '\0'));
-    out.append(field);
-    AppendUint32(out, static_cast<uint32_t>(data.size()));
+    std::string field = name.substr(0, 12);
+    field.resize(12, '\0');
+    out += field;
+    AppendUint32(out, static_cast<std::uint32_t>(data.size()));
   }
-  for (const auto& entry : entries) out.append(entry.second);
+  for (const auto& entry : entries) out += entry.second;
+  return out;
+}
+
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
   return out;
 }
 
 }  // namespace
 
-void WriteDemoAddonFiles(const QString& programDir) {
-  QByteArray ctp(kDemoTemplate);
-  ctp.replace("\n", "\r\n");
-  WriteFile(programDir + "zeb-kin.ctp", ctp);
+void WriteDemoAddonFiles(const std::string& programDir) {
+  WriteFile(programDir + "zeb-kin.ctp", WithCrLf(kDemoTemplate));
   WriteFile(programDir + "Zeb-Kin.grp",
             GroupArchive({{"ZEBKIN.TXT", "Zeb-Kin demo add-on archive.\r\n"},
                           {"BOTNAMES.TXT", "Zeb\r\nKin\r\nZebby\r\n"}}));
 }
 
-void WriteDemoHighresModel(const QString& gameDir) {
-  const QString folder = gameDir + "highres/sprites/characters/duke/";
-  if (!QDir().mkpath(folder)) {
-    std::fprintf(stderr, "zk-demo: cannot create %s\n", qPrintable(folder));
+void WriteDemoHighresModel(const std::string& gameDir) {
+  const std::string folder = gameDir + "highres/sprites/characters/duke/";
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::u8path(folder), error);
+  if (error) {
+    std::fprintf(stderr, "zk-demo: cannot create %s\n", folder.c_str());
     return;
   }
   WriteFile(folder + "1405_duke.md3", {});

@@ -9,8 +9,9 @@
 //   files/NAME     a copy of each of Zeb-Kin.map, zebkin.con, zebkin.def, Zeb-Kin.grp present
 //   complete       written last: the record is whole
 
-#include <QString>
-#include <QStringList>
+#include <array>
+#include <string>
+#include <vector>
 
 namespace zk::standin {
 
@@ -20,12 +21,15 @@ inline constexpr const char* RecordVariable = "ZK_STANDIN_RECORD";
 inline constexpr const char* RecordPointerFile = "standin-record.txt";
 
 // The four files that the launcher hands to the game, in the working directory.
-inline const QStringList LauncherFiles = {"Zeb-Kin.map", "zebkin.con", "zebkin.def", "Zeb-Kin.grp"};
+inline constexpr std::array<const char*, 4> LauncherFiles = {"Zeb-Kin.map", "zebkin.con",
+                                                             "zebkin.def", "Zeb-Kin.grp"};
 
-// The record folder asked for, or empty when none is (the demo). programPath is argv[0].
-QString RecordFolder(const QString& programPath);
+// The record folder asked for, or empty when none is (the demo). programPath is the stand-in's
+// own program file.
+std::string RecordFolder(const std::string& programPath);
 
-// Writes the record of this run; false when a part of it cannot be written.
-bool WriteRecord(const QString& folder, const QStringList& arguments);
+// Writes the record of this run; false when a part of it cannot be written. arguments include
+// argv[0].
+bool WriteRecord(const std::string& folder, const std::vector<std::string>& arguments);
 
 }  // namespace zk::standin

@@ -1,12 +1,14 @@
 #include "standin/report.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 #include "gamedata/mapfile.h"
 
 namespace zk::standin {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -14,75 +16,104 @@ constexpr int kPlayerStartTile = 1405;
 constexpr int kBotTile = 3586;
 constexpr int kScriptLinesShown = 8;
 
-QString Quoted(const QString& argument) {
-  if (!argument.isEmpty() && !argument.contains(' ') && !argument.contains('\t')) return argument;
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string Quoted(const std::string& argument) {
+  if (!argument.empty() && argument.find_first_of(" \t") == std::string::npos) return argument;
   return '"' + argument + '"';
+}
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t\r\n\v\f");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r\n\v\f") - first + 1);
+}
+
+// The game script is 8-bit text; shown as Latin-1 so that no byte breaks the UTF-8 report.
+std::string Latin1ToUtf8(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      out += c;
+    } else {
+      out += static_cast<char>(0xC0 | (byte >> 6));
+      out += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return out;
 }
 
 // The file a switch names: the argument after "-map", or the rest of "/x...", "/h...", "/g..."
 // (or "-x...", as a native engine takes them).
-QString Named(const QStringList& arguments, const QString& sw) {
-  for (int i = 1; i < arguments.size(); ++i) {
-    if (sw.startsWith('-')) {
-      if (arguments[i] == sw && i + 1 < arguments.size()) return arguments[i + 1];
-    } else if (arguments[i].size() > 1 && (arguments[i][0] == '/' || arguments[i][0] == '-') &&
-               arguments[i].mid(1).startsWith(sw.mid(1))) {
-      return arguments[i].mid(sw.size());
+std::string Named(const std::vector<std::string>& arguments, const std::string& sw) {
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    if (sw[0] == '-') {
+      if (a == sw && i + 1 < arguments.size()) return arguments[i + 1];
+    } else if (a.size() > 1 && (a[0] == '/' || a[0] == '-') &&
+               StartsWith(a.substr(1), sw.substr(1))) {
+      return a.substr(sw.size());
     }
   }
   return {};
 }
 
-QString DescribeMap(const QString& name) {
-  if (name.isEmpty()) return "Map: none given";
-  if (!QFileInfo(name).isFile()) return "Map " + name + ": missing";
+bool IsFile(const std::string& name) {
+  std::error_code error;
+  return fs::is_regular_file(fs::u8path(name), error);
+}
+
+std::string DescribeMap(const std::string& name) {
+  if (name.empty()) return "Map: none given";
+  if (!IsFile(name)) return "Map " + name + ": missing";
   TMap map;
-  const int result = map.LoadFromFile(QFile::encodeName(name).toStdString(), 0);
+  const int result = map.LoadFromFile(name, 0);
   if (result != 0)
-    return "Map " + name + ": cannot be read (result " + QString::number(result) + ")";
+    return "Map " + name + ": cannot be read (result " + std::to_string(result) + ")";
   int starts = 0, bots = 0;
   for (int i = 0; i < map.SpriteCount; ++i) {
     if (map.Sprites[i].picnum == kPlayerStartTile) ++starts;
     if (map.Sprites[i].picnum == kBotTile) ++bots;
   }
-  return QString("Map %1: %2 sprites, %3 player starts (tile %4), %5 bot sprites (tile %6)")
-      .arg(name)
-      .arg(map.SpriteCount)
-      .arg(starts)
-      .arg(kPlayerStartTile)
-      .arg(bots)
-      .arg(kBotTile);
+  return "Map " + name + ": " + std::to_string(map.SpriteCount) + " sprites, " +
+         std::to_string(starts) + " player starts (tile " + std::to_string(kPlayerStartTile) +
+         "), " + std::to_string(bots) + " bot sprites (tile " + std::to_string(kBotTile) + ")";
 }
 
-QStringList DescribeScript(const QString& name) {
-  if (name.isEmpty()) return {"Game script: none given"};
-  QFile f(name);
-  if (!f.open(QIODevice::ReadOnly)) return {"Game script " + name + ": missing"};
-  QStringList lines = {"Game script " + name + ", first lines:"};
-  for (int i = 0; i < kScriptLinesShown && !f.atEnd(); ++i) {
-    lines << "    " + QString::fromLatin1(f.readLine()).trimmed();
-  }
+std::vector<std::string> DescribeScript(const std::string& name) {
+  if (name.empty()) return {"Game script: none given"};
+  std::ifstream in(fs::u8path(name), std::ios::binary);
+  if (!in || !IsFile(name)) return {"Game script " + name + ": missing"};
+  std::vector<std::string> lines = {"Game script " + name + ", first lines:"};
+  std::string line;
+  for (int i = 0; i < kScriptLinesShown && std::getline(in, line); ++i)
+    lines.push_back("    " + Latin1ToUtf8(Trimmed(line)));
   return lines;
 }
 
-QString DescribeFile(const QString& what, const QString& name) {
-  if (name.isEmpty()) return what + ": none given";
-  const QFileInfo info(name);
-  if (!info.isFile()) return what + " " + name + ": missing";
-  return what + " " + name + ": " + QString::number(info.size()) + " bytes";
+std::string DescribeFile(const std::string& what, const std::string& name) {
+  if (name.empty()) return what + ": none given";
+  if (!IsFile(name)) return what + " " + name + ": missing";
+  std::error_code error;
+  const auto size = fs::file_size(fs::u8path(name), error);
+  return what + " " + name + ": " + std::to_string(error ? 0 : size) + " bytes";
 }
 
 }  // namespace
 
-QStringList DescribeRun(const QStringList& arguments) {
-  QStringList shown;
-  for (const QString& a : arguments) shown << Quoted(a);
-  QStringList lines = {"Command line: " + shown.join(' '),
-                       "Working directory: " + QDir::currentPath(), "",
-                       DescribeMap(Named(arguments, "-map"))};
-  lines << DescribeScript(Named(arguments, "/x"));
-  lines << DescribeFile("Model definitions", Named(arguments, "/h"))
-        << DescribeFile("Add-on archive", Named(arguments, "/g"));
+std::vector<std::string> DescribeRun(const std::vector<std::string>& arguments) {
+  std::string shown;
+  for (const std::string& a : arguments) shown += (shown.empty() ? "" : " ") + Quoted(a);
+  std::error_code error;
+  std::vector<std::string> lines = {"Command line: " + shown,
+                                    "Working directory: " + fs::current_path(error).u8string(), "",
+                                    DescribeMap(Named(arguments, "-map"))};
+  for (std::string& line : DescribeScript(Named(arguments, "/x"))) lines.push_back(std::move(line));
+  lines.push_back(DescribeFile("Model definitions", Named(arguments, "/h")));
+  lines.push_back(DescribeFile("Add-on archive", Named(arguments, "/g")));
   return lines;
 }
 
