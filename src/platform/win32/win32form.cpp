@@ -73,7 +73,11 @@ struct TWin32Form::TImpl {
   HWND CreateChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                    const TBounds& b, HWND parent, DWORD exStyle = 0);
   void PlacePages(TPeer& pageControl);
+  SIZE TextSize(const TControl& control, HWND parent);
+  void WidenToCaption(const TControl& control, HWND parent, TBounds& b);
   void OrderSiblings(const TControl& parent);
+  void CollectFocusable(const TControl& control, std::vector<HWND>& chain);
+  bool HandleKeyboard(const MSG& msg);
   void Sync(TPeer& peer);
   void SyncKind(TPeer& peer);
   bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -169,9 +173,9 @@ void TWin32Form::TImpl::CreateFormWindow() {
 
 HWND TWin32Form::TImpl::CreateChild(const wchar_t* windowClass, const std::wstring& text,
                                     DWORD style, const TBounds& b, HWND parent, DWORD exStyle) {
-  HWND hwnd =
-      CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | style, b.Left, b.Top, b.Width,
-                      b.Height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND hwnd = CreateWindowExW(exStyle, windowClass, text.c_str(),
+                              WS_CHILD | WS_CLIPSIBLINGS | style, b.Left, b.Top, b.Width, b.Height,
+                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   return hwnd;
 }
@@ -195,12 +199,7 @@ void TWin32Form::TImpl::Realise(TControl& control, HWND parent) {
           CreateChild(kContainerClass, caption, WS_CLIPSIBLINGS, b, parent, WS_EX_CONTROLPARENT);
       break;
     case TControlKind::Label: {
-      HDC dc = GetDC(parent);
-      HGDIOBJ old = SelectObject(dc, FontFor(control));
-      SIZE size = {};
-      GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-      SelectObject(dc, old);
-      ReleaseDC(parent, dc);
+      const SIZE size = TextSize(control, parent);
       b.Width = size.cx;
       b.Height = size.cy;
       p.window = CreateChild(L"STATIC", caption, SS_LEFT | SS_NOPREFIX, b, parent);
@@ -233,6 +232,7 @@ void TWin32Form::TImpl::Realise(TControl& control, HWND parent) {
       break;
     }
     case TControlKind::CheckBox:
+      WidenToCaption(control, parent, b);
       p.window = CreateChild(L"BUTTON", caption, WS_TABSTOP | BS_CHECKBOX, b, parent);
       break;
     case TControlKind::RadioButton:
@@ -300,6 +300,26 @@ void TWin32Form::TImpl::Realise(TControl& control, HWND parent) {
   syncing = false;
 }
 
+SIZE TWin32Form::TImpl::TextSize(const TControl& control, HWND parent) {
+  const std::wstring caption = win32::Widen(control.Caption());
+  HDC dc = GetDC(parent);
+  HGDIOBJ old = SelectObject(dc, FontFor(control));
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(parent, dc);
+  return size;
+}
+
+// The design's widths were made for a narrower font: a check box whose caption would be cut
+// grows to show it, as far as its parent leaves room.
+void TWin32Form::TImpl::WidenToCaption(const TControl& control, HWND parent, TBounds& b) {
+  const int box = GetSystemMetrics(SM_CXMENUCHECK) + 12;  // the box, its gap and a margin
+  const int need = TextSize(control, parent).cx + box;
+  const int room = control.Parent()->Bounds().Width - b.Left - 4;
+  if (need > b.Width) b.Width = std::max(b.Width, std::min(need, room));
+}
+
 // Pages fill the tab control's display area.
 void TWin32Form::TImpl::PlacePages(TPeer& pageControl) {
   RECT area;
@@ -312,25 +332,65 @@ void TWin32Form::TImpl::PlacePages(TPeer& pageControl) {
   }
 }
 
-// Later siblings in design order lie above earlier ones; the keyboard walks the controls by
-// TabOrder (the dialog manager follows the z-order from the top, so that order wins where two
-// overlap nowhere).
+// Later siblings in design order lie above earlier ones, as the design's overlaps assume
+// (LAUNCH! over "generate map", a combo box over the end of its radio button's caption).
 void TWin32Form::TImpl::OrderSiblings(const TControl& parent) {
-  std::vector<TControl*> children;
-  for (const auto& child : parent.Children()) children.push_back(child.get());
-  std::stable_sort(children.begin(), children.end(),
-                   [](const TControl* a, const TControl* b) { return a->TabOrder < b->TabOrder; });
-  HWND after = HWND_TOP;
-  for (TControl* child : children) {
-    auto* peer = static_cast<TPeer*>(child->Peer());
+  HWND above = HWND_TOP;
+  const auto& children = parent.Children();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    auto* peer = static_cast<TPeer*>((*it)->Peer());
     if (!peer) continue;
-    SetWindowPos(peer->window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    after = peer->window;
-    if (peer->arrows) {
-      SetWindowPos(peer->arrows, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      after = peer->arrows;
+    for (HWND hwnd : {peer->arrows, peer->window}) {
+      if (!hwnd) continue;
+      SetWindowPos(hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      above = hwnd;
     }
   }
+}
+
+// The keyboard's focus order: depth first, siblings by TabOrder, then design order; only
+// controls the user can reach (shown, enabled, on the page shown).
+void TWin32Form::TImpl::CollectFocusable(const TControl& control, std::vector<HWND>& chain) {
+  if (!control.Visible() || !control.Enabled()) return;
+  const auto* peer = static_cast<const TPeer*>(control.Peer());
+  if (peer && control.Kind() != TControlKind::Form && !IsWindowVisible(peer->window)) return;
+  switch (control.Kind()) {
+    case TControlKind::Label:
+    case TControlKind::GroupBox:
+    case TControlKind::TabSheet:
+    case TControlKind::StatusBar:
+    case TControlKind::Form:
+      break;
+    default:
+      if (peer) chain.push_back(peer->window);
+  }
+  std::vector<const TControl*> children;
+  for (const auto& child : control.Children()) children.push_back(child.get());
+  std::stable_sort(children.begin(), children.end(),
+                   [](const TControl* a, const TControl* b) { return a->TabOrder < b->TabOrder; });
+  for (const TControl* child : children) CollectFocusable(*child, chain);
+}
+
+// Tab and Shift+Tab walk the focus order (the dialog manager would follow the z-order instead).
+bool TWin32Form::TImpl::HandleKeyboard(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  if (!IsChild(window, msg.hwnd) && msg.hwnd != window) return false;
+  std::vector<HWND> chain;
+  CollectFocusable(form, chain);
+  if (chain.empty()) return true;
+  HWND focus = GetFocus();
+  auto it = std::find_if(chain.begin(), chain.end(),
+                         [&](HWND h) { return h == focus || IsChild(h, focus); });
+  const bool back = GetKeyState(VK_SHIFT) < 0;
+  std::size_t index = 0;
+  if (it != chain.end()) {
+    const std::size_t at = static_cast<std::size_t>(it - chain.begin());
+    index = back ? (at + chain.size() - 1) % chain.size() : (at + 1) % chain.size();
+  } else if (back) {
+    index = chain.size() - 1;
+  }
+  SetFocus(chain[index]);
+  return true;
 }
 
 void TWin32Form::TImpl::Sync(TPeer& peer) {
@@ -548,7 +608,7 @@ void TWin32Form::TImpl::ProcessMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    if (window && IsDialogMessageW(window, &msg)) continue;
+    if (HandleKeyboard(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -653,13 +713,16 @@ HWND TWin32Form::WindowOf(const TControl* control) const {
 
 void TWin32Form::Show() {
   ShowWindow(impl_->window, SW_SHOWNORMAL);
+  std::vector<HWND> chain;
+  impl_->CollectFocusable(impl_->form, chain);
+  if (!chain.empty()) SetFocus(chain.front());
   UpdateWindow(impl_->window);
 }
 
 int TWin32Form::Run() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageW(impl_->window, &msg)) continue;
+    if (impl_->HandleKeyboard(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
