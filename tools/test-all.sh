@@ -1,30 +1,67 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a normal build (with the benchmarks compiled), and one with
-# AddressSanitizer and UndefinedBehaviorSanitizer; between them a short libFuzzer run of the
-# archive and map readers. Headless; the real-window checks run under Xvfb.
+# The test command (CI runs it too). Stages, each stopping the run when it fails:
+#   1. formatting (clang-format);
+#   2. the normal Qt build, benchmarks compiled, and every test: unit, window, e2e (Xvfb, wine);
+#   3. the core alone without any toolkit (-DZK_QT=OFF, Qt not even looked for) and its tests;
+#   4. a short libFuzzer run of the archive and map readers;
+#   5. the AddressSanitizer + UndefinedBehaviorSanitizer build and every test;
+#   6. clang-tidy (bugprone-*, performance-*) over src/.
+# Every build treats warnings as errors. Headless: the real-window checks run under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh
 export QT_QPA_PLATFORM=offscreen
-echo "== formatting"
-clang-format --dry-run -Werror $(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
 jobs="$(nproc)"
-run() {
-  local dir=$1; shift
-  cmake -S . -B "$dir" "$@" >/dev/null
+started=$SECONDS
+stage() { echo "== $* ($((SECONDS - started)) s so far)"; }
+
+# Configures and builds in $1 (warnings are errors), then runs its tests.
+build_and_test() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >/dev/null
   local log="$dir/build.log"
   if ! cmake --build "$dir" -j"$jobs" >"$log" 2>&1; then
-    cat "$log"; echo "build in $dir failed"; return 1
+    cat "$log"
+    echo "build in $dir failed"
+    return 1
   fi
-  if grep -E 'warning:' "$log"; then echo "build in $dir has warnings"; return 1; fi
   ctest --test-dir "$dir" --output-on-failure -j"$jobs"
 }
-echo "== normal build"
-run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_BENCH=ON
-echo "== fuzzing the archive and map readers (10 s each)"
+
+stage "formatting"
+clang-format --dry-run -Werror $(git ls-files '*.cpp' '*.h' 2>/dev/null ||
+  find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
+
+stage "normal build (Qt, benchmarks compiled) and all tests"
+build_and_test build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_BENCH=ON
+
+stage "core build without Qt and its tests"
+build_and_test build-core -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_QT=OFF \
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+
+stage "fuzzing the archive and map readers (10 s each)"
 ZK_FUZZ_BUILD=build-fuzz bash fuzz/run.sh 10
-echo "== sanitizer build (ASan + UBSan)"
+
+stage "sanitizer build (ASan + UBSan) and all tests"
 ASAN_OPTIONS=detect_leaks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  run build-asan -DCMAKE_BUILD_TYPE=Debug -DZK_SANITIZE=ON
-echo "== all tests passed"
+  build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DZK_SANITIZE=ON
+
+stage "clang-tidy over src/"
+# The core build's compile commands cover the toolkit-free sources, the normal build's the
+# Qt backend and the program entry. Both run, so that one report lists every finding.
+tidy() {
+  local dir=$1 files=$2
+  run-clang-tidy -quiet -j "$jobs" -p "$dir" -header-filter="$PWD/src/" "$files" 2>&1 |
+    sed 's/\x1b\[[0-9;]*m//g' >"$dir/clang-tidy.log" || true
+  if grep -E '(warning|error):' "$dir/clang-tidy.log"; then
+    echo "clang-tidy found the above (build $dir)"
+    return 1
+  fi
+}
+tidy_ok=true
+tidy build-core "$PWD/src/" || tidy_ok=false
+tidy build-test "$PWD/src/(platform/qt|app)/" || tidy_ok=false
+$tidy_ok
+stage "all tests passed"

@@ -96,8 +96,8 @@ void TCheckBox::UserClick() {
   if (OnClick) OnClick(this);
 }
 
-TRadioButton::TRadioButton(TControl* parent, std::string name, TBounds bounds,
-                           std::string caption, bool checked)
+TRadioButton::TRadioButton(TControl* parent, std::string name, TBounds bounds, std::string caption,
+                           bool checked)
     : TControl(TControlKind::RadioButton, std::move(name), parent, bounds, std::move(caption)),
       checked_(checked) {}
 

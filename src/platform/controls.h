@@ -175,8 +175,7 @@ class TCSpinEdit : public TControl {
 
 class TCheckBox : public TControl {
  public:
-  TCheckBox(TControl* parent, std::string name, TBounds bounds, std::string caption,
-            bool checked);
+  TCheckBox(TControl* parent, std::string name, TBounds bounds, std::string caption, bool checked);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   int Tag = 0;

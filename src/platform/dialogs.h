@@ -24,8 +24,8 @@ struct TOpenDialogSpec {
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
-  virtual TModalResult MessageBox(const std::string& text, const std::string& title,
-                                  TMsgIcon icon, TMsgButtons buttons) = 0;
+  virtual TModalResult MessageBox(const std::string& text, const std::string& title, TMsgIcon icon,
+                                  TMsgButtons buttons) = 0;
   // Shows value, returns true on OK with the entered text in value; false on Cancel.
   virtual bool InputQuery(const std::string& caption, const std::string& prompt,
                           std::string& value) = 0;

@@ -3,100 +3,31 @@
 # lastsettings.zks the launcher cannot read ends the start after the report, and keeps its bytes.
 # Called as: bash settings_close.sh LAUNCHER STANDIN DEMOTOOL WORKDIR
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
-if [ "${1:-}" != "--inner" ]; then
+if ! xvfb_is_inner "$@"; then
   launcher=$1 standin=$2 demotool=$3 workdir=$4
   rm -rf "$workdir"
   mkdir -p "$workdir"
   "$demotool" --standin "$standin" --launcher "$launcher" "$workdir/Duke3D" >/dev/null
-  # Bounded, so a hung window can never hold the test run; xvfb-run ends its own server.
-  exec timeout -k 5 150 xvfb-run -a bash "$0" --inner "$workdir"
+  xvfb_run_inner "$workdir"
 fi
 
 workdir=$2
 launcher="$workdir/Duke3D/zebkin/zebkin-setup"
 last="$workdir/Duke3D/zebkin/lastsettings.zks"
-export QT_QPA_PLATFORM=xcb  # the test run may have chosen offscreen for everything else
-pid=""
-
-fail() {
-  echo "settings_close: $*" >&2
-  exit 1
-}
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null || true; fi
-}
-trap cleanup EXIT
-
-# Without a window manager nothing turns a key or a click into a close request, and xdotool's
-# windowclose destroys the window behind the program's back. What a close box sends is a
-# WM_DELETE_WINDOW client message; send that one.
-send_close_request() {
-  python3 - "$1" <<'PY'
-import ctypes, sys
-x = ctypes.cdll.LoadLibrary("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5)]
-
-class Event(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                         ctypes.POINTER(Event)]
-display = x.XOpenDisplay(None)
-if not display:
-    sys.exit("cannot open the display")
-window = int(sys.argv[1])
-event = Event()
-event.xclient.type = 33  # ClientMessage
-event.xclient.window = window
-event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-event.xclient.data[1] = 0  # CurrentTime
-if not x.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
-    sys.exit("cannot send the close request")
-x.XFlush(display)
-x.XCloseDisplay(display)
-PY
-}
+xvfb_real_display
 
 # Starts the launcher, waits for its window, asks it to close and waits for the program to end.
 run_and_close() {
-  "$launcher" &
-  pid=$!
-  local window="" i
-  for i in $(seq 200); do
-    window=$(xdotool search --onlyvisible --name '^Zeb-Kin Setup$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the launcher ended before its window appeared"
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window titled \"Zeb-Kin Setup\""
+  start "$launcher"
+  local pid=$started window
+  window=$(wait_window "Zeb-Kin Setup" 200 "$pid")
   xprop -id "$window" WM_PROTOCOLS | grep -q WM_DELETE_WINDOW ||
     fail "the window does not take close requests"
   send_close_request "$window" || fail "could not send the close request"
-  for i in $(seq 200); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the window did not close"
-  wait "$pid" || fail "the launcher ended with an error"
-  pid=""
+  wait_exit "$pid" 200 || fail "the launcher ended with an error"
 }
-
-# The window titled exactly $1, if one is visible.
-find_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true; }
 
 # Starts the launcher as a user who may not read lastsettings.zks (root reads anything: run as
 # nobody then), expects the report titled "Zeb-Kin" and no main window, answers the report and
@@ -109,19 +40,12 @@ run_unreadable() {
     while [ "$dir" != / ]; do chmod o+x "$dir"; dir=$(dirname "$dir"); done
     cp "$XAUTHORITY" "$workdir/xauth" && chmod 644 "$workdir/xauth"
     XAUTHORITY="$workdir/xauth" HOME=/nonexistent XDG_RUNTIME_DIR= \
-      setpriv --reuid=65534 --regid=65534 --clear-groups "$launcher" &
+      start setpriv --reuid=65534 --regid=65534 --clear-groups "$launcher"
   else
-    "$launcher" &
+    start "$launcher"
   fi
-  pid=$!
-  local report="" i
-  for i in $(seq 200); do
-    report=$(find_window Zeb-Kin)
-    [ -n "$report" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the launcher ended without a report"
-    sleep 0.1
-  done
-  [ -n "$report" ] || fail "no report titled \"Zeb-Kin\" for the unreadable lastsettings.zks"
+  local pid=$started report i
+  report=$(wait_window Zeb-Kin 200 "$pid")
   [ -z "$(find_window 'Zeb-Kin Setup')" ] || fail "the window was shown before the report"
   send_close_request "$report" || fail "could not answer the report"
   for i in $(seq 50); do
@@ -129,9 +53,7 @@ run_unreadable() {
     [ -z "$(find_window 'Zeb-Kin Setup')" ] || fail "the window opened after the report"
     sleep 0.1
   done
-  kill -0 "$pid" 2>/dev/null && fail "the launcher did not end after the report"
-  wait "$pid" || fail "the launcher ended with an error after the report"
-  pid=""
+  wait_exit "$pid" 10 || fail "the launcher ended with an error after the report"
   chmod 644 "$last"
 }
 

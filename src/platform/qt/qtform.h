@@ -11,13 +11,16 @@ class QWidget;
 
 namespace zk {
 
+class IDialogs;
 class TForm;
 class TControl;
 
 class TQtForm {
  public:
-  // Builds the widgets and binds them; the form must outlive this object.
-  explicit TQtForm(TForm& form);
+  // Builds the widgets and binds them; the form must outlive this object. An exception that
+  // escapes one of the form's events is reported through dialogs (when given) and the window
+  // runs on: none may cross Qt's event loop.
+  explicit TQtForm(TForm& form, IDialogs* dialogs = nullptr);
   ~TQtForm();
   TQtForm(const TQtForm&) = delete;
   TQtForm& operator=(const TQtForm&) = delete;
