@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -129,7 +131,7 @@ TEST_F(TempDirTest, CopyOntoTheSameFileFailsAndLeavesIt) {
   ASSERT_TRUE(test::WriteBytes(map, bytes));
   ASSERT_TRUE(fs::create_directories(FsPath(Path("sub"))));
   fs::create_symlink(FsPath(map), FsPath(Path("link.map")));
-  ASSERT_EQ(::link(map.c_str(), Path("hard.map").c_str()), 0);
+  fs::create_hard_link(FsPath(map), FsPath(Path("hard.map")));
   const struct {
     const char* what;
     std::string from, to;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <functional>
@@ -131,7 +133,8 @@ TEST(SettingsFiles, OverwriteYesReplacesTheFileBesideItWithoutASecondEntry) {
   folder.WriteNamed("fast", DefaultSettingsLines());
   // A second name for the old file's content: replacing by write-beside-and-rename leaves it
   // whole, where truncating and rewriting in place would change it too.
-  ASSERT_EQ(::link(folder.Named("fast").c_str(), (folder.ProgramDir() + "old-content").c_str()), 0);
+  std::filesystem::create_hard_link(std::filesystem::u8path(folder.Named("fast")),
+                                    std::filesystem::u8path(folder.ProgramDir() + "old-content"));
   TFormFixture f(folder);
   ChangeOptions(*f.form);
   f.dialogs.messageAnswers = {TModalResult::Yes};

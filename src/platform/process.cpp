@@ -1,3 +1,6 @@
+// The game's start on POSIX systems; Windows has its own in platform/win32.
+#ifndef _WIN32
+
 #include "platform/process.h"
 
 #include <cerrno>
@@ -115,3 +118,5 @@ TProcessOutcome TSystemProcessRunner::RunAndWait(const TGameCommand& command,
 }
 
 }  // namespace zk
+
+#endif  // _WIN32

@@ -5,6 +5,10 @@
 #include <cwctype>
 #include <type_traits>
 
+#ifdef _WIN32
+#include "platform/win32/winapi.h"
+#endif
+
 namespace zk {
 
 int StrToIntDef(const std::string& text, int def) {
@@ -128,12 +132,32 @@ std::string Narrow(const std::wstring& wide) {
   return out;
 }
 
+}  // namespace
+
+#ifdef _WIN32
+
+std::string AnsiUpperCase(const std::string& text) {
+  std::wstring wide = Widen(text);
+  if (!wide.empty()) CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
+  return Narrow(wide);
+}
+
+int AnsiCompareText(const std::string& a, const std::string& b) {
+  const std::wstring wa = Widen(a);
+  const std::wstring wb = Widen(b);
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(),
+                        static_cast<int>(wa.size()), wb.c_str(), static_cast<int>(wb.size())) -
+         CSTR_EQUAL;
+}
+
+#else
+
+namespace {
 std::wstring UpperWide(const std::string& text) {
   std::wstring wide = Widen(text);
   for (wchar_t& c : wide) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
   return wide;
 }
-
 }  // namespace
 
 std::string AnsiUpperCase(const std::string& text) {
@@ -144,5 +168,7 @@ int AnsiCompareText(const std::string& a, const std::string& b) {
   // The user's collation (set at start-up) over the upper-cased texts.
   return std::wcscoll(UpperWide(a).c_str(), UpperWide(b).c_str());
 }
+
+#endif
 
 }  // namespace zk

@@ -1,5 +1,20 @@
 #include "support/unprivileged.h"
 
+#ifdef _WIN32
+
+namespace zk::test {
+
+// Windows keeps no root that ignores permissions here: the body runs as it is.
+void RunUnprivileged(const std::function<void()>& body) {
+  body();
+}
+
+void LetOthersReach(const std::string&) {}
+
+}  // namespace zk::test
+
+#else
+
 #include <grp.h>
 #include <unistd.h>
 
@@ -72,3 +87,5 @@ void LetOthersReach(const std::string& folder) {
 }
 
 }  // namespace zk::test
+
+#endif  // _WIN32
