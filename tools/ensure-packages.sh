@@ -3,7 +3,7 @@
 # Idempotent and quiet when nothing is missing. Run as root on Debian 12.
 set -euo pipefail
 packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-          clang-format fonts-urw-base35 xvfb xauth xdotool imagemagick x11-utils
+          clang-format clang-tidy ccache fonts-urw-base35 xvfb xauth xdotool imagemagick x11-utils
           wine64 gcc-mingw-w64-x86-64-posix)
 missing=()
 for p in "${packages[@]}"; do

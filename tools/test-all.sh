@@ -11,6 +11,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/ensure-packages.sh
 export QT_QPA_PLATFORM=offscreen
+# A compiler cache: the core build compiles what the normal build already did, and a second run
+# of this command little at all. The folder a file is compiled from does not change its object.
+export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_NOHASHDIR=1
 jobs="$(nproc)"
 started=$SECONDS
 stage() { echo "== $* ($((SECONDS - started)) s so far)"; }
