@@ -43,7 +43,7 @@ stage "core build without Qt and its tests"
 build_and_test build-core -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_QT=OFF \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
 
-stage "fuzzing the archive and map readers (10 s each)"
+stage "fuzzing the archive, map, settings and template readers (10 s each)"
 ZK_FUZZ_BUILD=build-fuzz bash fuzz/run.sh 10
 
 stage "sanitizer build (ASan + UBSan) and all tests"
