@@ -3,9 +3,9 @@
 #   1. formatting (clang-format);
 #   2. the normal Qt build, benchmarks compiled, and every test: unit, window, e2e (Xvfb, wine);
 #   3. the core alone without any toolkit (-DZK_QT=OFF, Qt not even looked for) and its tests;
-#   4. a short libFuzzer run of the archive and map readers;
+#   4. a short libFuzzer run of each fuzz target;
 #   5. the AddressSanitizer + UndefinedBehaviorSanitizer build and every test;
-#   6. clang-tidy (bugprone-*, performance-*) over src/.
+#   6. clang-tidy (bugprone-*, performance-*) over src/, run beside stages 4 and 5.
 # Every build treats warnings as errors. Headless: the real-window checks run under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,6 +43,28 @@ stage "core build without Qt and its tests"
 build_and_test build-core -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_QT=OFF \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
 
+# clang-tidy reads only the compile commands: it runs beside the fuzzers, whose runs use one
+# core, and the sanitizer build. The core build's commands cover the toolkit-free sources, the
+# normal build's the Qt backend and the program entry.
+tidy() {
+  local dir=$1 files=$2
+  run-clang-tidy -quiet -j 1 -p "$dir" -header-filter="$PWD/src/" "$files" 2>&1 |
+    sed 's/\x1b\[[0-9;]*m//g' >"$dir/clang-tidy.log" || true
+  if grep -E '(warning|error):' "$dir/clang-tidy.log"; then
+    echo "clang-tidy found the above (build $dir)"
+    return 1
+  fi
+}
+tidy_all() {
+  local ok=0
+  tidy build-core "$PWD/src/" || ok=1
+  tidy build-test "$PWD/src/(platform/qt|app)/" || ok=1
+  return $ok
+}
+tidy_all >build-core/clang-tidy.out 2>&1 &
+tidy_pid=$!
+trap 'kill "$tidy_pid" 2>/dev/null || true' EXIT
+
 stage "fuzzing the archive, map, settings and template readers (10 s each)"
 ZK_FUZZ_BUILD=build-fuzz bash fuzz/run.sh 10
 
@@ -51,20 +73,9 @@ ASAN_OPTIONS=detect_leaks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DZK_SANITIZE=ON
 
-stage "clang-tidy over src/"
-# The core build's compile commands cover the toolkit-free sources, the normal build's the
-# Qt backend and the program entry. Both run, so that one report lists every finding.
-tidy() {
-  local dir=$1 files=$2
-  run-clang-tidy -quiet -j "$jobs" -p "$dir" -header-filter="$PWD/src/" "$files" 2>&1 |
-    sed 's/\x1b\[[0-9;]*m//g' >"$dir/clang-tidy.log" || true
-  if grep -E '(warning|error):' "$dir/clang-tidy.log"; then
-    echo "clang-tidy found the above (build $dir)"
-    return 1
-  fi
-}
-tidy_ok=true
-tidy build-core "$PWD/src/" || tidy_ok=false
-tidy build-test "$PWD/src/(platform/qt|app)/" || tidy_ok=false
-$tidy_ok
+stage "clang-tidy (bugprone-*, performance-*) over src/"
+if ! wait "$tidy_pid"; then
+  cat build-core/clang-tidy.out
+  exit 1
+fi
 stage "all tests passed"
