@@ -3,7 +3,7 @@
 // to the X server's map of its first top-level window, seen from outside through the root
 // window's substructure events, so neither program needs to cooperate.
 //
-//   zk_startup_bench LAUNCHER EMPTY_WINDOW [RUNS]     (needs DISPLAY, e.g. under xvfb-run)
+//   zk_startup_bench LAUNCHER EMPTY_WINDOW [RUNS [OTHER_WINDOW...]]   (needs DISPLAY)
 
 #include <X11/Xlib.h>
 #include <signal.h>
@@ -65,11 +65,14 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char* argv[]) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: zk_startup_bench LAUNCHER EMPTY_WINDOW [RUNS]\n");
+    std::fprintf(stderr,
+                 "usage: zk_startup_bench LAUNCHER EMPTY_WINDOW [RUNS [OTHER_WINDOW...]]\n");
     return 2;
   }
-  const std::string launcher = argv[1], empty = argv[2];
+  // Measured in this order, each run interleaved; the empty window (second) is the yardstick.
+  std::vector<std::string> programs = {argv[1], argv[2]};
   const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 9;
+  for (int i = 4; i < argc; ++i) programs.emplace_back(argv[i]);
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     std::fprintf(stderr, "zk_startup_bench: no X display\n");
@@ -78,24 +81,26 @@ int main(int argc, char* argv[]) {
   XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
 
   // One unmeasured run of each fills the file cache.
-  TimeToFirstMap(display, launcher);
-  TimeToFirstMap(display, empty);
-  std::vector<double> launcherMs, emptyMs;
+  for (const std::string& program : programs) TimeToFirstMap(display, program);
+  std::vector<std::vector<double>> ms(programs.size());
   for (int i = 0; i < runs; ++i) {
-    const double l = TimeToFirstMap(display, launcher);
-    const double e = TimeToFirstMap(display, empty);
-    if (l < 0 || e < 0) {
-      std::fprintf(stderr, "zk_startup_bench: run %d showed no window\n", i + 1);
-      return 1;
+    for (size_t p = 0; p < programs.size(); ++p) {
+      const double t = TimeToFirstMap(display, programs[p]);
+      if (t < 0) {
+        std::fprintf(stderr, "zk_startup_bench: %s showed no window in run %d\n",
+                     programs[p].c_str(), i + 1);
+        return 1;
+      }
+      ms[p].push_back(t);
     }
-    launcherMs.push_back(l);
-    emptyMs.push_back(e);
   }
   XCloseDisplay(display);
-  const double l = Median(launcherMs), e = Median(emptyMs);
+  const double empty = Median(ms[1]);
   std::printf("start-up to the first shown window, medians of %d interleaved runs\n", runs);
-  std::printf("  launcher      %6.1f ms\n", l);
-  std::printf("  empty window  %6.1f ms\n", e);
-  std::printf("  ratio         %6.2fx\n", l / e);
+  for (size_t p = 0; p < programs.size(); ++p) {
+    const std::string name = programs[p].substr(programs[p].find_last_of('/') + 1);
+    const double m = Median(ms[p]);
+    std::printf("  %-20s %6.1f ms  %5.2fx the empty window\n", name.c_str(), m, m / empty);
+  }
   return 0;
 }
