@@ -110,6 +110,7 @@ TEST(SettingsStartUpAndClose, ShortLastUsedFileIgnoredSilently) {
 }
 
 TEST(SettingsStartUpAndClose, UnreadableLastUsedFileEndsStartUpUntouched) {
+  ZK_SKIP_ON_WINDOWS("permissions for another user and /proc");
   struct TCase {
     const char* what;
     bool unprivileged;

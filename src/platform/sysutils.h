@@ -12,6 +12,14 @@ inline constexpr char PathDelim = '\\';
 inline constexpr char PathDelim = '/';
 #endif
 
+// What a file name typed by the user may not hold, lest it lead out of its folder: the
+// delimiters of this system (on Windows both "\" and "/", and the drive's ":").
+#ifdef _WIN32
+inline constexpr char FolderEscapes[] = "\\/:";
+#else
+inline constexpr char FolderEscapes[] = "/";
+#endif
+
 // Integer conversion with a default: optional leading blanks, an optional sign, then decimal
 // digits, or hexadecimal digits after "$" or "0x"/"0X". Anything else, an empty text, or a
 // number outside the 32-bit range gives def. Hexadecimal takes up to 32 bits and wraps to

@@ -23,8 +23,7 @@ bool AskSettingsName(IDialogs& dialogs, const std::string& programDir, std::stri
     if (!dialogs.InputQuery("Save Settings", "Please enter a name for the settings file", name))
       return false;
     if (!IsUsableSettingsName(name)) {
-      ShowStop(dialogs, "A settings name cannot contain \"/\".\nPlease choose another name.",
-               "invalid name");
+      ShowStop(dialogs, UnusableSettingsNameText(), "invalid name");
       continue;
     }
     isNew = !FileExists(NamedSettingsPath(programDir, name));

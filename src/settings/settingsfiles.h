@@ -14,9 +14,11 @@ std::string NamedSettingsPath(const std::string& programDir, const std::string& 
 // The file of the set restored at start-up and saved at close.
 std::string LastSettingsPath(const std::string& programDir);
 
-// False for a name whose file would lie outside the settings folder: one that holds the path
-// delimiter. Any other name, "." and ".." included, is a file name within the folder.
+// False for a name whose file would lie outside the settings folder: one that holds a path
+// delimiter (or, on Windows, a drive's colon). Any other name, "." and ".." included, is a file
+// name within the folder. The message shown for such a name lists what it may not hold.
 bool IsUsableSettingsName(const std::string& name);
+std::string UnusableSettingsNameText();
 
 // Where a new name goes among items: before the first whose upper-cased text is greater,
 // compared byte by byte as unsigned values, else at the end.

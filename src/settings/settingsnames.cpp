@@ -20,7 +20,17 @@ std::string LastSettingsPath(const std::string& programDir) {
 }
 
 bool IsUsableSettingsName(const std::string& name) {
-  return name.find(PathDelim) == std::string::npos;
+  return name.find_first_of(FolderEscapes) == std::string::npos;
+}
+
+std::string UnusableSettingsNameText() {
+  std::string list;
+  const std::string escapes = FolderEscapes;
+  for (std::size_t i = 0; i < escapes.size(); ++i) {
+    if (i > 0) list += i + 1 == escapes.size() ? " or " : ", ";
+    list += '"' + escapes.substr(i, 1) + '"';
+  }
+  return "A settings name cannot contain " + list + ".\nPlease choose another name.";
 }
 
 int SettingsNameInsertIndex(const std::vector<std::string>& items, const std::string& name) {

@@ -16,6 +16,14 @@
 
 namespace zk::test {
 
+// This system's path delimiter, and a path written with "/" given in it: the launcher takes
+// paths as the system writes them ("\" on Windows).
+inline constexpr char kDelim = static_cast<char>(std::filesystem::path::preferred_separator);
+inline std::string Native(std::string path) {
+  std::replace(path.begin(), path.end(), '/', kDelim);
+  return path;
+}
+
 inline std::filesystem::path FsPath(const std::string& path) {
   return std::filesystem::u8path(path);
 }
@@ -83,7 +91,8 @@ class TTempFolder {
 
   // The folder, without a trailing delimiter.
   const std::string& Dir() const { return dir_; }
-  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  // A path below the folder; name may hold "/" for subfolders.
+  std::string Path(const std::string& name) const { return dir_ + kDelim + Native(name); }
   // Writes the bytes to a file of the folder (its folders made as needed) and gives its path.
   // Throws when the file cannot be written: the test has no fixture then.
   std::string Write(const std::string& name, const std::string& bytes = {}) const {

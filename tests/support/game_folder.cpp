@@ -3,8 +3,8 @@
 namespace zk::test {
 
 TGameFolder::TGameFolder(TGame game, const std::string& subPath) {
-  gameDir_ = temp_.Path(subPath) + "/";
-  programDir_ = gameDir_ + "zebkin/";
+  gameDir_ = temp_.Path(subPath) + kDelim;
+  programDir_ = gameDir_ + "zebkin" + kDelim;
   std::filesystem::create_directories(FsPath(programDir_));
   if (game == WithGame) WriteGameFile("eDuke32.exe");
 }

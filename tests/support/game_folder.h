@@ -23,19 +23,22 @@ class TGameFolder {
   explicit TGameFolder(TGame game = WithoutGame, const std::string& subPath = "Duke3D");
   explicit TGameFolder(const std::string& subPath) : TGameFolder(WithoutGame, subPath) {}
 
-  const std::string& GameDir() const { return gameDir_; }        // ends in "/"
-  const std::string& ProgramDir() const { return programDir_; }  // ends in "/"
+  // Both end in the system's delimiter.
+  const std::string& GameDir() const { return gameDir_; }
+  const std::string& ProgramDir() const { return programDir_; }
   std::string ExeFile() const { return programDir_ + "zebkin-setup"; }
 
   // Writes a file (parents created) below the game folder or the launcher's folder.
   void WriteGameFile(const std::string& name, const std::string& content = {}) const;
   void WriteProgramFile(const std::string& name, const std::string& content = {}) const;
-  bool GameFileExists(const std::string& name) const { return Exists(gameDir_ + name); }
-  std::string ReadGameFile(const std::string& name) const { return ReadBytes(gameDir_ + name); }
+  bool GameFileExists(const std::string& name) const { return Exists(gameDir_ + Native(name)); }
+  std::string ReadGameFile(const std::string& name) const {
+    return ReadBytes(gameDir_ + Native(name));
+  }
 
   // The bot settings files of the launcher.
   std::string Named(const std::string& name) const {
-    return programDir_ + "botsettings/" + name + ".zks";
+    return programDir_ + "botsettings" + kDelim + name + ".zks";
   }
   std::string Last() const { return programDir_ + "lastsettings.zks"; }
   void WriteNamed(const std::string& name, const TLines& lines) const {
