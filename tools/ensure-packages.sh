@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
           clang-format clang-tidy ccache fonts-urw-base35 xvfb xauth xdotool imagemagick x11-utils
-          wine64 gcc-mingw-w64-x86-64-posix)
+          wine64 gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix googletest)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

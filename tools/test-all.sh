@@ -3,9 +3,11 @@
 #   1. formatting (clang-format);
 #   2. the normal Qt build, benchmarks compiled, and every test: unit, window, e2e (Xvfb, wine);
 #   3. the core alone without any toolkit (-DZK_QT=OFF, Qt not even looked for) and its tests;
-#   4. a short libFuzzer run of each fuzz target;
-#   5. the AddressSanitizer + UndefinedBehaviorSanitizer build and every test;
-#   6. clang-tidy (bugprone-*, performance-*) over src/, run beside stages 4 and 5.
+#   4. the Windows launcher cross-built with mingw-w64 (tools/build-windows.sh), the core's
+#      tests under wine and the real-window checks of the .exe under wine and Xvfb;
+#   5. a short libFuzzer run of each fuzz target;
+#   6. the AddressSanitizer + UndefinedBehaviorSanitizer build and every test;
+#   7. clang-tidy (bugprone-*, performance-*) over src/, run beside stages 5 and 6.
 # Every build treats warnings as errors. Headless: the real-window checks run under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,6 +44,17 @@ build_and_test build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_BENCH=ON
 stage "core build without Qt and its tests"
 build_and_test build-core -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZK_QT=OFF \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+
+stage "Windows build (mingw-w64) and its tests under wine"
+exe=$(ZK_WINDOWS_CMAKE_ARGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON bash tools/build-windows.sh \
+  build-win | tail -n 1)
+# One file is the whole launcher on Windows; keep it small.
+size=$(stat -c %s "$exe")
+if [ "$size" -gt $((2 * 1024 * 1024)) ]; then
+  echo "$exe is $size bytes, more than 2 MB"
+  exit 1
+fi
+build_and_test build-win
 
 # clang-tidy reads only the compile commands: it runs beside the fuzzers, whose runs use one
 # core, and the sanitizer build. The core build's commands cover the toolkit-free sources, the
