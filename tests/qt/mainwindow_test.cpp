@@ -25,33 +25,21 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/qtform.h"
+#include "qt/realised_window.h"
 #include "support/laid_out_game.h"
 #include "support/window_test.h"
 
 namespace zk::test {
 namespace {
 
-class MainWindow : public TWindowTest {
+class MainWindow : public TWindowTest, public TRealisedWindow {
  protected:
-  template <typename W = QWidget>
-  W* Widget(const TControl* control) {
-    auto* widget = dynamic_cast<W*>(qt.WidgetOf(control));
-    EXPECT_NE(widget, nullptr) << control->Name();
-    return widget;
-  }
-  void Show() {
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  }
+  MainWindow() : TRealisedWindow(w, &f.dialogs) {}
   void ShowPage(TTabSheet* page) {
     auto* tabs = Widget<QTabWidget>(w.PageControl1);
     tabs->setCurrentWidget(qt.WidgetOf(page));
     QApplication::processEvents();
   }
-
-  TQtForm qt{w, &f.dialogs};
-  QWidget* window = qt.Window();
 };
 
 TEST_F(MainWindow, TheWindowAndItsBottomStrip) {

@@ -27,6 +27,7 @@
 #include "platform/dialogs.h"
 #include "platform/qt/qtcontrols.h"
 #include "platform/qt/qtform.h"
+#include "qt/realised_window.h"
 
 namespace zk::test {
 namespace {
@@ -115,27 +116,19 @@ struct TReportDialogs : IDialogs {
   bool OpenFile(const TOpenDialogSpec&, std::string&) override { return false; }
 };
 
-class QtForm : public ::testing::Test {
+// The model and the dialogs come first: the window is made of them.
+struct TSmallFormAndDialogs {
+  TSmallForm f;
+  TReportDialogs dialogs;
+};
+
+class QtForm : public ::testing::Test, protected TSmallFormAndDialogs, public TRealisedWindow {
  protected:
-  template <typename W>
-  W* Widget(const TControl* control) {
-    auto* widget = dynamic_cast<W*>(qt.WidgetOf(control));
-    EXPECT_NE(widget, nullptr) << control->Name();
-    return widget;
-  }
-  void Show() {
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  }
+  QtForm() : TRealisedWindow(f, &dialogs) {}
   void ShowPage(int index) {
     f.Pages->SetActivePageIndex(index);
     QApplication::processEvents();
   }
-
-  TSmallForm f;
-  TReportDialogs dialogs;
-  TQtForm qt{f, &dialogs};
-  QWidget* window = qt.Window();
 };
 
 TEST_F(QtForm, TheWindowIsFixedCentredAndCarriesTheFormsFontAndTitle) {
