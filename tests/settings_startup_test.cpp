@@ -159,6 +159,29 @@ TEST(SettingsStartUpAndClose, UnreadableLastUsedFileEndsStartUpUntouched) {
   }
 }
 
+#ifdef _WIN32
+TEST(SettingsStartUpAndClose, LastUsedFileHeldByAnotherProgramEndsStartUpUntouched) {
+  TGameFolder folder{TGameFolder::WithGame};
+  TLines lines = DefaultSettingsLines();
+  lines[0] = "77";
+  folder.WriteLast(lines);
+  TScriptedDialogs dialogs;
+  TRecordingRunner runner;
+  std::string error;
+  {
+    const THeldFile held(folder.Last());
+    try {
+      TForm1 form(folder.ExeFile(), dialogs, runner);
+    } catch (const EFOpenError& e) {
+      error = e.what();
+    }
+  }
+  EXPECT_EQ(error, "Cannot open file " + folder.Last());
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(LoadLines(folder.Last()), lines);
+}
+#endif
+
 TEST(SettingsStartUpAndClose, UnwritableLastUsedFileReportedOnceAndTheWindowCloses) {
   TGameFolder folder{TGameFolder::WithGame};
   TFormFixture f(folder);

@@ -2,7 +2,22 @@
 
 #ifdef _WIN32
 
+#include <windows.h>
+
+#include <filesystem>
+#include <stdexcept>
+
 namespace zk::test {
+
+THeldFile::THeldFile(const std::string& path)
+    : handle_(CreateFileW(std::filesystem::u8path(path).wstring().c_str(), GENERIC_READ, 0, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+  if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot hold " + path);
+}
+
+THeldFile::~THeldFile() {
+  CloseHandle(handle_);
+}
 
 // Windows keeps no root that ignores permissions here: the body runs as it is.
 void RunUnprivileged(const std::function<void()>& body) {

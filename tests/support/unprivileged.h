@@ -26,6 +26,21 @@ inline constexpr unsigned kUnprivilegedId = 65534;
 // other user the body runs as it is. It stays in this process, so the body may use the window.
 void RunUnprivileged(const std::function<void()>& body);
 
+#ifdef _WIN32
+// A file opened as another program may hold it (a virus scanner, an editor): shared with nobody,
+// so no one else can open it until this ends.
+class THeldFile {
+ public:
+  explicit THeldFile(const std::string& path);
+  ~THeldFile();
+  THeldFile(const THeldFile&) = delete;
+  THeldFile& operator=(const THeldFile&) = delete;
+
+ private:
+  void* handle_;
+};
+#endif
+
 // Lets every user reach folder: gives others read and search permission on it and on each
 // folder above it that denies them search (a temporary folder is private to its owner).
 void LetOthersReach(const std::string& folder);
