@@ -20,10 +20,8 @@ game="$work/Duke3D"
 record="$work/record"
 xvfb_real_display
 export ZK_STANDIN_RECORD="$record"
-ZK_WINE_USED=1  # the cleanup ends the wineserver too
-
 # A new prefix takes about 20 s to make; the launch itself must not pay for it.
-wineboot -i >/dev/null 2>&1 || fail "wineboot could not prepare the prefix"
+wine_ready
 start "$game/zebkin/zebkin-setup"
 pid=$started
 win=$(wait_window "Zeb-Kin Setup" 150 "$pid")
@@ -31,15 +29,7 @@ sleep 1
 xdotool mousemove --window "$win" 100 347 click 1
 wait_for 600 test -e "$record/complete" || fail "the Windows stand-in recorded nothing"
 wait_for 150 no_generated_files "$game" || fail "generated files left after the game: $(ls "$game")"
-
-windir="Z:$(echo "$game" | tr / '\\')"
-line=$(cat "$record/commandline.txt")
-switches=" -map Zeb-Kin.map /hzebkin.def /s1 /xzebkin.con /q2 /t2 /gZeb-Kin.grp"
-[ "${line%"$switches"}" != "$line" ] || fail "command line was: $line"
-[ "${line%"$switches"}" = "\"$windir\\eDuke32.exe\"" ] || fail "program part of: $line"
-[ "$(cat "$record/cwd.txt")" = "$windir" ] || fail "current directory was $(cat "$record/cwd.txt")"
-seen=$(ls "$record/files" | sort | tr '\n' ' ')
-[ "$seen" = "Zeb-Kin.grp Zeb-Kin.map zebkin.con zebkin.def " ] || fail "the game saw: $seen"
+check_windows_game_record "$record" "$game"
 kill -0 "$pid" 2>/dev/null || fail "the launcher ended with the game"
-echo "LAUNCH! through wine: the game got $line in $(cat "$record/cwd.txt")"
+echo "LAUNCH! through wine: the game got $(cat "$record/commandline.txt")"
 rm -rf "$work"

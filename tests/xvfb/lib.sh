@@ -144,3 +144,32 @@ no_generated_files() {
   for f in Zeb-Kin.map zebkin.con zebkin.def Zeb-Kin.grp; do [ -e "$1/$f" ] && return 1; done
   return 0
 }
+
+# For the checks through wine, with WINEPREFIX and WINEDEBUG exported: makes the prefix ready
+# (about 20 s when it is new) and keeps one wineserver for the whole run, so that each program
+# starts in a fraction of a second rather than paying for a server of its own. The cleanup
+# ends it.
+wine_ready() {
+  ZK_WINE_USED=1
+  wineserver -p 60 2>/dev/null || true
+  wineboot -i >/dev/null 2>&1 || fail "wineboot could not prepare the prefix $WINEPREFIX"
+}
+
+# An absolute Linux path as wine shows it to a Windows program: the Linux root is drive Z:.
+windows_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
+
+# Checks the record of the Windows stand-in (tools/standin-win) started by LAUNCH! with the
+# window's defaults from game folder $2: its raw command line, its current directory, and the
+# launcher's four files present while it ran.
+check_windows_game_record() {
+  local record=$1 gamedir line seen
+  gamedir=$(windows_path "$2")
+  line=$(cat "$record/commandline.txt")
+  local expected="\"$gamedir\\eDuke32.exe\" -map Zeb-Kin.map /hzebkin.def /s1 /xzebkin.con /q2"
+  expected+=" /t2 /gZeb-Kin.grp"
+  [ "$line" = "$expected" ] || fail "the game's command line was: $line (expected: $expected)"
+  [ "$(cat "$record/cwd.txt")" = "$gamedir" ] ||
+    fail "the game's current directory was $(cat "$record/cwd.txt")"
+  seen=$(ls "$record/files" | sort | tr '\n' ' ')
+  [ "$seen" = "Zeb-Kin.grp Zeb-Kin.map zebkin.con zebkin.def " ] || fail "the game saw: $seen"
+}
