@@ -152,6 +152,11 @@ no_generated_files() {
 wine_ready() {
   ZK_WINE_USED=1
   wineserver -p 60 2>/dev/null || true
+  wineboot -i >/dev/null 2>&1 && return 0
+  # A server of an earlier run may have been on its way out: wait for it, then start afresh.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wineserver -p 60 2>/dev/null || true
   wineboot -i >/dev/null 2>&1 || fail "wineboot could not prepare the prefix $WINEPREFIX"
 }
 

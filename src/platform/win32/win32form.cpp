@@ -19,6 +19,17 @@ const wchar_t* const kFormClass = L"ZebKinSetupForm";
 const wchar_t* const kContainerClass = L"ZebKinSetupContainer";
 constexpr int kSpinButtonWidth = 16;
 constexpr int kComboListHeight = 240;
+// Posted to the form once it shows: realise the next page that waits.
+constexpr UINT kRealiseWaitingPage = WM_APP + 1;
+
+// Whether a tab sheet is the one its page control shows.
+bool IsActivePage(const TControl& page) {
+  const auto& pages = page.Parent()->Children();
+  const auto at = std::find_if(pages.begin(), pages.end(),
+                               [&](const auto& candidate) { return candidate.get() == &page; });
+  return static_cast<const TPageControl*>(page.Parent())->ActivePageIndex() ==
+         static_cast<int>(at - pages.begin());
+}
 
 COLORREF ToColorRef(std::uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
@@ -57,6 +68,9 @@ struct TWin32Form::TImpl {
   std::map<std::pair<bool, int>, HFONT> fonts;  // (bold, pixel size) -> font
   std::vector<std::unique_ptr<TPeer>> peers;
   std::map<HWND, TPeer*> byWindow;
+  // Pages not shown at first get their controls once the window is up (or when picked): each
+  // control costs a window of its own, and under wine a few milliseconds.
+  std::vector<TPeer*> waitingPages;
   bool syncing = false;
   HBRUSH faceBrush = GetSysColorBrush(COLOR_BTNFACE);
 
@@ -70,6 +84,7 @@ struct TWin32Form::TImpl {
   HFONT FontFor(const TControl& control);
   void CreateFormWindow();
   void Realise(TControl& control, HWND parent);
+  void RealiseWaitingPage(TPeer& page);
   HWND CreateChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                    const TBounds& b, HWND parent, DWORD exStyle = 0);
   void PlacePages(TPeer& pageControl);
@@ -292,12 +307,25 @@ void TWin32Form::TImpl::Realise(TControl& control, HWND parent) {
                    reinterpret_cast<LPARAM>(&item));
     }
   }
-  for (const auto& child : control.Children()) Realise(*child, p.window);
+  if (control.Kind() == TControlKind::TabSheet && !IsActivePage(control)) {
+    waitingPages.push_back(&p);
+  } else {
+    for (const auto& child : control.Children()) Realise(*child, p.window);
+    OrderSiblings(control);
+  }
   if (control.Kind() == TControlKind::PageControl) PlacePages(p);
-  OrderSiblings(control);
+  const bool was = syncing;
   syncing = true;
   SyncKind(p);
-  syncing = false;
+  syncing = was;
+}
+
+void TWin32Form::TImpl::RealiseWaitingPage(TPeer& page) {
+  const auto it = std::find(waitingPages.begin(), waitingPages.end(), &page);
+  if (it == waitingPages.end()) return;
+  waitingPages.erase(it);
+  for (const auto& child : page.Model().Children()) Realise(*child, page.window);
+  OrderSiblings(page.Model());
 }
 
 SIZE TWin32Form::TImpl::TextSize(const TControl& control, HWND parent) {
@@ -408,14 +436,9 @@ void TWin32Form::TImpl::SyncKind(TPeer& peer) {
   }
   EnableWindow(peer.window, m.Enabled());
   if (peer.arrows) EnableWindow(peer.arrows, m.Enabled());
-  const bool pageHidden =
-      m.Kind() == TControlKind::TabSheet &&
-      static_cast<TPageControl*>(m.Parent())->ActivePageIndex() !=
-          static_cast<int>(std::find_if(m.Parent()->Children().begin(),
-                                        m.Parent()->Children().end(),
-                                        [&](const auto& c) { return c.get() == &m; }) -
-                           m.Parent()->Children().begin());
+  const bool pageHidden = m.Kind() == TControlKind::TabSheet && !IsActivePage(m);
   const int show = m.Visible() && !pageHidden ? SW_SHOWNA : SW_HIDE;
+  if (m.Kind() == TControlKind::TabSheet && show == SW_SHOWNA) RealiseWaitingPage(peer);
   ShowWindow(peer.window, show);
   if (peer.arrows) ShowWindow(peer.arrows, show);
   switch (m.Kind()) {
@@ -630,6 +653,12 @@ LRESULT CALLBACK TWin32Form::TImpl::FormProc(HWND hwnd, UINT message, WPARAM wPa
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
+    case kRealiseWaitingPage:
+      if (!impl->waitingPages.empty()) {
+        impl->RealiseWaitingPage(*impl->waitingPages.front());
+        if (!impl->waitingPages.empty()) PostMessageW(hwnd, kRealiseWaitingPage, 0, 0);
+      }
+      return 0;
     default:
       if (impl->Dispatch(message, wParam, lParam, result)) return result;
       return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -717,6 +746,7 @@ void TWin32Form::Show() {
   impl_->CollectFocusable(impl_->form, chain);
   if (!chain.empty()) SetFocus(chain.front());
   UpdateWindow(impl_->window);
+  PostMessageW(impl_->window, kRealiseWaitingPage, 0, 0);
 }
 
 int TWin32Form::Run() {
