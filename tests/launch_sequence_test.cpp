@@ -72,7 +72,10 @@ class LaunchSequence : public ::testing::Test {
     f = std::make_unique<TFormFixture>(folder);
     return *f->form;
   }
-  TGameFolder folder{TGameFolder::WithGame};
+  // Blanks and letters beyond ASCII in the game's path ("Spiele/Düke Nukem 3D/ゲーム" in UTF-8):
+  // each step's file goes through it.
+  TGameFolder folder{TGameFolder::WithGame,
+                     "Spiele/D\xC3\xBCke Nukem 3D/\xE3\x82\xB2\xE3\x83\xBC\xE3\x83\xA0"};
   std::unique_ptr<TFormFixture> f;
 };
 

@@ -40,11 +40,15 @@ wait_exit "$pid" 100 || code=$?
 [ "$code" = 0 ] || fail "without the game the launcher ended with $code"
 [ "$(ls "$nogame")" = "zebkin-setup.exe" ] || fail "without the game it wrote: $(ls "$nogame")"
 
-# The demo folder, laid out by the demo tool running under wine, and the launcher in it.
-game="$work/Duke3D"
+# The demo folder, laid out by the demo tool running under wine, and the launcher in it. Its
+# name has blanks and letters beyond ASCII, which the launcher must pass on through the wide
+# API; the demo tool takes its arguments in the ANSI code page, so it lays out under a plain
+# name first.
+game="$work/Düke Nukem 3D"
 program="$game/zebkin"
-wine "$demotool" --highres --standin "$(windows_path "$standin")" "$(windows_path "$game")" \
-  >/dev/null || fail "the demo tool could not lay out $game"
+wine "$demotool" --highres --standin "$(windows_path "$standin")" "$(windows_path "$work/demo")" \
+  >/dev/null || fail "the demo tool could not lay out $work/demo"
+mv "$work/demo" "$game"
 cp "$launcher" "$program/zebkin-setup.exe"
 [ ! -e "$program/lastsettings.zks" ] || fail "the demo folder comes with lastsettings.zks"
 record="$work/record"
