@@ -26,9 +26,7 @@ start "$game/zebkin/zebkin-setup"
 pid=$started
 win=$(wait_window "Zeb-Kin Setup" 150 "$pid")
 sleep 1
-xdotool mousemove --window "$win" 100 347 click 1
-wait_for 600 test -e "$record/complete" || fail "the Windows stand-in recorded nothing"
-wait_for 150 no_generated_files "$game" || fail "generated files left after the game: $(ls "$game")"
+click_launch_and_wait "$win" "$record" "$game"
 check_windows_game_record "$record" "$game"
 kill -0 "$pid" 2>/dev/null || fail "the launcher ended with the game"
 echo "LAUNCH! through wine: the game got $(cat "$record/commandline.txt")"

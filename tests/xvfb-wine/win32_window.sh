@@ -76,10 +76,7 @@ size=$(xdotool getwindowgeometry "$win" | sed -n 's/^ *Geometry: //p')
 size=$(wine "$probe" client "Zeb-Kin Setup") || fail "the window could not be read"
 [ "$size" = "409x385" ] || fail "the window's client area is $size"
 
-# LAUNCH! spans 0..409 x 328..366 of the client area.
-xdotool mousemove --window "$win" 200 347 click 1
-wait_for 600 test -e "$record/complete" || fail "the Windows stand-in recorded nothing"
-wait_for 150 no_generated_files "$game" || fail "generated files left after the game: $(ls "$game")"
+click_launch_and_wait "$win" "$record" "$game"
 check_windows_game_record "$record" "$game"
 kill -0 "$pid" 2>/dev/null || fail "the launcher ended with the game"
 

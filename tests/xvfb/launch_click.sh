@@ -23,10 +23,7 @@ start "$game/zebkin/zebkin-setup"
 pid=$started
 win=$(wait_window "Zeb-Kin Setup" 150 "$pid")
 sleep 1
-# No window manager: the window's client area sits at 0,0. LAUNCH! spans 0..409 x 328..366.
-xdotool mousemove --window "$win" 100 347 click 1
-wait_for 300 test -e "$record/complete" || fail "the stand-in game recorded nothing"
-wait_for 100 no_generated_files "$game" || fail "generated files left after the game: $(ls "$game")"
+click_launch_and_wait "$win" "$record" "$game"
 
 [ "$(cat "$record/program.txt")" = "$game/eDuke32.exe" ] ||
   fail "started $(cat "$record/program.txt")"

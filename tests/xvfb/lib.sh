@@ -145,6 +145,16 @@ no_generated_files() {
   return 0
 }
 
+# Clicks LAUNCH! in the launcher's window $1 with the mouse (without a window manager the X
+# window is the client area, where LAUNCH! spans 0..409 x 328..366), then waits up to 60 s for
+# the stand-in game's record in $2 to be complete and up to 15 s for game folder $3 to be rid of
+# the four generated files.
+click_launch_and_wait() {
+  xdotool mousemove --window "$1" 100 347 click 1
+  wait_for 600 test -e "$2/complete" || fail "the stand-in game recorded nothing"
+  wait_for 150 no_generated_files "$3" || fail "generated files left after the game: $(ls "$3")"
+}
+
 # For the checks through wine, with WINEPREFIX and WINEDEBUG exported: makes the prefix ready
 # (about 20 s when it is new) and keeps one wineserver for the whole run, so that each program
 # starts in a fraction of a second rather than paying for a server of its own. The cleanup
